@@ -1,0 +1,67 @@
+#pragma once
+// The pass every computation runs: step the generator, test each column
+// against the compiled table, hand each accepted column to the command.
+
+#include "engine/OszlopGenerator.h"
+#include "engine/Szuro.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace kv {
+
+// How a pass reports to whoever runs it: the window's gauge and abort
+// button, the batch program's bar, a test's counter.
+class IProgress {
+public:
+  virtual ~IProgress() = default;
+  virtual void SetPercent(std::uint8_t percent) = 0; // also the moment to let pending events run
+  virtual bool AbortRequested() = 0;
+};
+
+struct TMenet {
+  TOszlopGenerator& generator;
+  const TSzuro& szuro;
+  int szukitesiHiba = 0;
+  std::vector<TOszlop>* elfogadottLista = nullptr; // kept only when a Hibapont condition needs it
+};
+
+// Runs the pass, calling elfogadva(kep) for every accepted column. Returns
+// the number of accepted columns, or -1 when the pass was aborted.
+template <class F>
+std::int64_t Menet(const TMenet& menet, IProgress* progress, F&& elfogadva) {
+  TOszlopGenerator& g = menet.generator;
+  std::vector<TOszlop>* lista = menet.elfogadottLista;
+  if (lista) {
+    lista->clear();
+    lista->reserve(static_cast<std::size_t>(g.Osszes()));
+  }
+  const std::int64_t osszes = g.Osszes();
+  const std::int64_t lepes = osszes / 100;
+  std::int64_t kovetkezoJelzes = lepes, i = 0, elfogadottDb = 0;
+  int jelzett = -1;
+  if (g.Ures()) return 0;
+  for (;;) {
+    const TOszlopKep& o = g.Kep();
+    std::span<const TOszlop> eddig = lista ? std::span<const TOszlop>(*lista) : std::span<const TOszlop>();
+    if (menet.szuro.Elfogadhato(o, menet.szukitesiHiba, eddig)) {
+      ++elfogadottDb;
+      if (lista) lista->push_back(OszlopFromKep(o));
+      elfogadva(o);
+    }
+    if (++i >= kovetkezoJelzes && progress) {
+      jelzett = static_cast<int>(i * 100 / osszes);
+      progress->SetPercent(static_cast<std::uint8_t>(jelzett));
+      kovetkezoJelzes += lepes;
+      if (progress->AbortRequested()) return -1;
+    }
+    // The +1 distribution reads the accepted count, so it is raised before the step.
+    if (g.Kovetkezo(elfogadottDb)) break;
+  }
+  // Whole percents of the column count can stop short of the last column
+  // (47,829 x 100 of 3^14); the gauge still ends full.
+  if (progress && jelzett < 100) progress->SetPercent(100);
+  return elfogadottDb;
+}
+
+} // namespace kv
