@@ -28,10 +28,7 @@ TMenet TJatek::MenetAdatok() {
 }
 
 std::int64_t TJatek::SzuroMenet(IProgress* progress) {
-  runState_ = FutasOszlopszam;
-  elfogadottOszlopok_ = Menet(MenetAdatok(), progress, [](const TOszlopKep&) {});
-  runState_ = FutasNincs;
-  return elfogadottOszlopok_;
+  return Menet(FutasOszlopszam, progress, [](const TOszlopKep&) {});
 }
 
 } // namespace kv

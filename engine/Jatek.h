@@ -11,6 +11,7 @@
 #include "engine/Tippek.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace kv {
@@ -50,10 +51,16 @@ public:
   const std::vector<TOszlop>& ElfogadottLista() const { return elfogadottLista_; }
   int RunState() const { return runState_; }
 
-  // For the commands built on the same pass.
+  // The pass of any command: sets RunState for its duration, calls
+  // elfogadva(kep) for each accepted column and keeps the accepted count
+  // (-1 after an abort). The generator must have been reset before.
+  template <class F> std::int64_t Menet(int futas, IProgress* progress, F&& elfogadva) {
+    runState_ = futas;
+    elfogadottOszlopok_ = kv::Menet(MenetAdatok(), progress, std::forward<F>(elfogadva));
+    runState_ = FutasNincs;
+    return elfogadottOszlopok_;
+  }
   TMenet MenetAdatok();
-  void SetElfogadott(std::int64_t n) { elfogadottOszlopok_ = n; }
-  void SetRunState(int s) { runState_ = s; }
 
 private:
   TTippek tippek_;

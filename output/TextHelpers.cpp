@@ -47,8 +47,7 @@ std::string RemoveSpaces(std::string_view text) {
 // The padding counts the digits of the value before grouping: a number lines
 // up under the reference only when both are measured in digits, the group
 // spaces being accounted for separately by G.
-std::string FormatNumber(bool showZero, bool grouping, int spacesPerDigit, std::int64_t reference,
-                         std::int64_t value) {
+std::string FormatNumber(bool showZero, bool grouping, int spacesPerDigit, std::int64_t reference, std::int64_t value) {
   if (value == 0 && !showZero) return {};
   const std::string r = std::to_string(reference);
   std::string v = std::to_string(value);

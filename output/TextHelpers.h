@@ -21,8 +21,7 @@ std::string RemoveSpaces(std::string_view text);
 // digits from the right. In front go the spaces that line the number up under
 // the reference value when one digit is as wide as spacesPerDigit spaces and
 // one group space as wide as a space. A zero value with showZero off is "".
-std::string FormatNumber(bool showZero, bool grouping, int spacesPerDigit, std::int64_t reference,
-                         std::int64_t value);
+std::string FormatNumber(bool showZero, bool grouping, int spacesPerDigit, std::int64_t reference, std::int64_t value);
 
 // "a" before a text starting with one of the consonants B C D F G H J K L M N
 // P Q R S T V X Z (either case), "az" before anything else: vowels, W, Y,

@@ -77,9 +77,7 @@ void ConvertOlderVersion(TSetupData& s) {
 
 bool InRange(std::int32_t v, int lo, int hi) { return v >= lo && v <= hi; }
 
-bool PriceInRange(double p) {
-  return std::isfinite(p) && p >= MinOszlopAr && p <= MaxOszlopAr && std::floor(p) == p;
-}
+bool PriceInRange(double p) { return std::isfinite(p) && p >= MinOszlopAr && p <= MaxOszlopAr && std::floor(p) == p; }
 
 void KeepInRange(std::int32_t& v, int lo, int hi, std::int32_t def) {
   if (!InRange(v, lo, hi)) v = def;
@@ -199,8 +197,7 @@ TSetupData LoadSettings(const std::filesystem::path& programDir, const TSystemCo
   return DecodeSettings(*data, system);
 }
 
-TWriteResult SaveSettings(const std::filesystem::path& programDir, const TSetupData& setup,
-                          const TWriteFault& fault) {
+TWriteResult SaveSettings(const std::filesystem::path& programDir, const TSetupData& setup, const TWriteFault& fault) {
   const TBytes bytes = EncodeSettings(setup);
   return ReplaceFileSafely(programDir / SettingsFileName, bytes, fault);
 }

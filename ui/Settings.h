@@ -34,7 +34,7 @@ namespace kv {
 inline constexpr std::string_view SettingsFileName = "toto.cfg";
 constexpr std::size_t SettingsFileSize = 468;
 constexpr std::int32_t SettingsVersion = 6;
-constexpr std::size_t GameCount = 5;   // pools variants; this program plays Games[0]
+constexpr std::size_t GameCount = 5; // pools variants; this program plays Games[0]
 constexpr std::size_t ColorCount = 10;
 
 constexpr int MinOsszevonas = 0, MaxOsszevonas = 2;
@@ -52,28 +52,28 @@ constexpr TColor ColorYellow = 0x00FFFF;
 constexpr TColor ColorGrey = 0x808080;
 
 // Indexes of Colors, in the order of the settings dialog's list.
-constexpr std::size_t SzinBevitel = 0;          // background of the input grids
-constexpr std::size_t SzinBevitelFejlec = 1;    // their fixed cells
-constexpr std::size_t SzinBevitelTartalom = 2;  // their text
-constexpr std::size_t SzinInfo = 3;             // background of the information grids
+constexpr std::size_t SzinBevitel = 0;         // background of the input grids
+constexpr std::size_t SzinBevitelFejlec = 1;   // their fixed cells
+constexpr std::size_t SzinBevitelTartalom = 2; // their text
+constexpr std::size_t SzinInfo = 3;            // background of the information grids
 constexpr std::size_t SzinInfoFejlec = 4;
 constexpr std::size_t SzinInfoTartalom = 5;
-constexpr std::size_t SzinHibakereses = 6;      // error-search marks
-constexpr std::size_t SzinNyertes = 7;          // winning ticket numbers, hit panels
-constexpr std::size_t SzinKivalasztas = 8;      // selected ticket, marked matches, selected key
-constexpr std::size_t SzinVonal = 9;            // separator lines of the ticket grids
+constexpr std::size_t SzinHibakereses = 6; // error-search marks
+constexpr std::size_t SzinNyertes = 7;     // winning ticket numbers, hit panels
+constexpr std::size_t SzinKivalasztas = 8; // selected ticket, marked matches, selected key
+constexpr std::size_t SzinVonal = 9;       // separator lines of the ticket grids
 
 inline constexpr std::array<std::string_view, ColorCount> ColorItemNames = {
-    "Adatbeviteli táblázatok",         "Adatbeviteli táblázatok fejléce", "Adatbeviteli táblázatok tartalma",
-    "Információs táblázatok",          "Információs táblázatok fejléce",  "Információs táblázatok tartalma",
-    "Hibakeresés eredménye",           "Nyertes szelvények sorszáma",     "Kiválasztás",
+    "Adatbeviteli táblázatok",     "Adatbeviteli táblázatok fejléce", "Adatbeviteli táblázatok tartalma",
+    "Információs táblázatok",      "Információs táblázatok fejléce",  "Információs táblázatok tartalma",
+    "Hibakeresés eredménye",       "Nyertes szelvények sorszáma",     "Kiválasztás",
     "Szelvények vízszintes vonala"};
 
-inline constexpr std::array<std::string_view, 3> OsszevonasNames = {
-    "Oszlopszámra minimalizálva", "Szelvényszámra minimalizálva", "Nincs összevonás"};
+inline constexpr std::array<std::string_view, 3> OsszevonasNames = {"Oszlopszámra minimalizálva",
+                                                                    "Szelvényszámra minimalizálva", "Nincs összevonás"};
 
-inline constexpr std::array<std::string_view, 2> OrientationNames = {
-    "Álló (hosszabbik oldal vízszintesen)", "Fekvő (hosszabbik oldal függőlegesen)"};
+inline constexpr std::array<std::string_view, 2> OrientationNames = {"Álló (hosszabbik oldal vízszintesen)",
+                                                                     "Fekvő (hosszabbik oldal függőlegesen)"};
 
 // The system colours the grids are drawn with by default, as RGB; the window
 // passes its own, the values here are those of a standard Windows desktop.

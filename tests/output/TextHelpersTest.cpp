@@ -65,12 +65,19 @@ TEST(FormatNumber, Table) {
 
 TEST(ArticleFor, Table) {
   const std::pair<const char*, const char*> cases[] = {
-      {"oszlop", "az"}, {"darabszám", "a"}, {"egy", "az"},       {"nulla", "a"},  {"Ötös", "az"},
-      {"Y", "az"},      {"y", "az"},        {"W", "az"},         {"w", "az"},     {"X", "a"},
-      {"q", "a"},       {"Z", "a"},         {"b", "a"},          {"Érték", "az"}, {"ügy", "az"},
-      {"1", "az"},      {"2", "az"},        {"5", "az"},         {"50", "az"},    {"1000", "az"},
-      {".txt", "az"},   {"eredmeny.txt", "az"}, {"kimenet.txt", "a"}, {"_", "az"}, {"\xC9rt", "az"},
-      {"", "az"},
+      {"oszlop", "az"},     {"darabszám", "a"},
+      {"egy", "az"},        {"nulla", "a"},
+      {"Ötös", "az"},       {"Y", "az"},
+      {"y", "az"},          {"W", "az"},
+      {"w", "az"},          {"X", "a"},
+      {"q", "a"},           {"Z", "a"},
+      {"b", "a"},           {"Érték", "az"},
+      {"ügy", "az"},        {"1", "az"},
+      {"2", "az"},          {"5", "az"},
+      {"50", "az"},         {"1000", "az"},
+      {".txt", "az"},       {"eredmeny.txt", "az"},
+      {"kimenet.txt", "a"}, {"_", "az"},
+      {"\xC9rt", "az"},     {"", "az"},
   };
   for (auto [text, article] : cases) EXPECT_EQ(ArticleFor(text, false), article) << text;
 }

@@ -70,9 +70,8 @@ class SettingsDir : public ::testing::Test {
 protected:
   void SetUp() override {
     std::random_device rd;
-    dir_ = fs::temp_directory_path() /
-           ("kvsettings_" + std::to_string(rd()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = fs::temp_directory_path() / ("kvsettings_" + std::to_string(rd()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -247,15 +246,15 @@ TEST_P(SettingsOlder, ConvertsExactlyTheStepsOfItsVersion) {
   EXPECT_EQ(s.LegacyOszlopAr, 60);
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, SettingsOlder,
-                         ::testing::Values(TOlderCase{-1, true, true, true, true}, TOlderCase{0, true, true, true, true},
-                                           TOlderCase{1, true, true, true, true}, TOlderCase{2, false, true, true, true},
-                                           TOlderCase{3, false, false, true, true},
-                                           TOlderCase{4, false, false, false, true},
-                                           TOlderCase{5, false, false, false, false}),
-                         [](const auto& row) {
-                           return row.param.version < 0 ? std::string("vMinus1") : "v" + std::to_string(row.param.version);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Versions, SettingsOlder,
+    ::testing::Values(TOlderCase{-1, true, true, true, true}, TOlderCase{0, true, true, true, true},
+                      TOlderCase{1, true, true, true, true}, TOlderCase{2, false, true, true, true},
+                      TOlderCase{3, false, false, true, true}, TOlderCase{4, false, false, false, true},
+                      TOlderCase{5, false, false, false, false}),
+    [](const auto& row) {
+      return row.param.version < 0 ? std::string("vMinus1") : "v" + std::to_string(row.param.version);
+    });
 
 TEST_F(SettingsDir, AShortFileUsesItsBytesAndLeavesTheRestZero) {
   TBytes f(12, 0);
@@ -315,48 +314,69 @@ const TGameSetup& G0(const TSetupData& s) { return s.Games[0]; }
 
 INSTANTIATE_TEST_SUITE_P(
     Loading, SettingsRange,
-    ::testing::Values(
-        TRangeCase{"Merging7", [](TBytes& f) { PutI16(f, GameAt(0), 7); }, [](auto& s) { return G0(s).Osszevonas == 0; }},
-        TRangeCase{"MergingMinus1", [](TBytes& f) { PutI16(f, GameAt(0), -1); },
-                   [](auto& s) { return G0(s).Osszevonas == 0; }},
-        TRangeCase{"MergingOfVariant1", [](TBytes& f) { PutI16(f, GameAt(1), 3); },
-                   [](auto& s) { return s.Games[1].Osszevonas == 2; }},
-        TRangeCase{"Price0", [](TBytes& f) { PutBytes(f, GameAt(0) + 2, {0, 0, 0, 0, 0, 0}); },
-                   [](auto& s) { return G0(s).OszlopAr == 70; }},
-        TRangeCase{"PriceMinus70", [](TBytes& f) { PutBytes(f, GameAt(0) + 2, {0x87, 0, 0, 0, 0, 0x8C}); },
-                   [](auto& s) { return G0(s).OszlopAr == 70; }},
-        TRangeCase{"Price441", [](TBytes& f) { PutBytes(f, GameAt(0) + 2, {0x89, 0, 0, 0, 0x80, 0x5C}); },
-                   [](auto& s) { return G0(s).OszlopAr == 70; }},
-        TRangeCase{"PriceHalf", [](TBytes& f) { PutBytes(f, GameAt(0) + 2, {0x80, 0, 0, 0, 0, 0}); },
-                   [](auto& s) { return G0(s).OszlopAr == 70; }},
-        TRangeCase{"PriceFraction", [](TBytes& f) { PutBytes(f, GameAt(0) + 2, {0x87, 0, 0, 0, 0, 0x0D}); },
-                   [](auto& s) { return G0(s).OszlopAr == 70; }}, // 70.5
-        TRangeCase{"PriceHuge", [](TBytes& f) { PutBytes(f, GameAt(0) + 2, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}); },
-                   [](auto& s) { return G0(s).OszlopAr == 70; }},
-        TRangeCase{"PriceOfVariant2", [](TBytes& f) { PutBytes(f, GameAt(2) + 2, {0, 0, 0, 0, 0, 0}); },
-                   [](auto& s) { return s.Games[2].OszlopAr == 1; }},
-        TRangeCase{"LineWidthMinus3", [](TBytes& f) { PutI16(f, GameAt(0) + 8, -3); },
-                   [](auto& s) { return G0(s).LineWidth == 5; }},
-        TRangeCase{"LineWidth0", [](TBytes& f) { PutI16(f, GameAt(0) + 8, 0); },
-                   [](auto& s) { return G0(s).LineWidth == 5; }},
-        TRangeCase{"LineWidth11", [](TBytes& f) { PutI16(f, GameAt(0) + 8, 11); },
-                   [](auto& s) { return G0(s).LineWidth == 5; }},
-        TRangeCase{"KLeftMinus1", [](TBytes& f) { PutI16(f, GameAt(0) + 10, -1); },
-                   [](auto& s) { return G0(s).KLeftMargin == 180; }},
-        TRangeCase{"KTop10000", [](TBytes& f) { PutI16(f, GameAt(0) + 12, 10000); },
-                   [](auto& s) { return G0(s).KTopMargin == 100; }},
-        TRangeCase{"NLeft32767", [](TBytes& f) { PutI16(f, GameAt(0) + 14, 32767); },
-                   [](auto& s) { return G0(s).NLeftMargin == 180; }},
-        TRangeCase{"NTopMinus32768", [](TBytes& f) { PutI16(f, GameAt(0) + 16, -32768); },
-                   [](auto& s) { return G0(s).NTopMargin == 100; }},
-        TRangeCase{"Orientation2", [](TBytes& f) { PutI16(f, GameAt(0) + 18, 2); },
-                   [](auto& s) { return G0(s).Orientation == 0; }},
-        TRangeCase{"TicketKind4", [](TBytes& f) { PutI16(f, GameAt(0) + 20, 4); },
-                   [](auto& s) { return G0(s).TicketKind == 0; }},
-        TRangeCase{"SystemColorValue", [](TBytes& f) { PutI32(f, 4, 0x80000005); },
-                   [](auto& s) { return s.Colors[0] == 0xEEEEEE; }},
-        TRangeCase{"TopByteOfSelection", [](TBytes& f) { PutI32(f, 4 + 4 * 8, 0x0100FFFF); },
-                   [](auto& s) { return s.Colors[8] == 0x00FFFF; }}),
+    ::testing::Values(TRangeCase{"Merging7", [](TBytes& f) { PutI16(f, GameAt(0), 7); },
+                                 [](auto& s) { return G0(s).Osszevonas == 0; }},
+                      TRangeCase{"MergingMinus1", [](TBytes& f) { PutI16(f, GameAt(0), -1); },
+                                 [](auto& s) { return G0(s).Osszevonas == 0; }},
+                      TRangeCase{"MergingOfVariant1", [](TBytes& f) { PutI16(f, GameAt(1), 3); },
+                                 [](auto& s) { return s.Games[1].Osszevonas == 2; }},
+                      TRangeCase{"Price0",
+                                 [](TBytes& f) {
+                                   PutBytes(f, GameAt(0) + 2, {0, 0, 0, 0, 0, 0});
+                                 },
+                                 [](auto& s) { return G0(s).OszlopAr == 70; }},
+                      TRangeCase{"PriceMinus70",
+                                 [](TBytes& f) {
+                                   PutBytes(f, GameAt(0) + 2, {0x87, 0, 0, 0, 0, 0x8C});
+                                 },
+                                 [](auto& s) { return G0(s).OszlopAr == 70; }},
+                      TRangeCase{"Price441",
+                                 [](TBytes& f) {
+                                   PutBytes(f, GameAt(0) + 2, {0x89, 0, 0, 0, 0x80, 0x5C});
+                                 },
+                                 [](auto& s) { return G0(s).OszlopAr == 70; }},
+                      TRangeCase{"PriceHalf",
+                                 [](TBytes& f) {
+                                   PutBytes(f, GameAt(0) + 2, {0x80, 0, 0, 0, 0, 0});
+                                 },
+                                 [](auto& s) { return G0(s).OszlopAr == 70; }},
+                      TRangeCase{"PriceFraction",
+                                 [](TBytes& f) {
+                                   PutBytes(f, GameAt(0) + 2, {0x87, 0, 0, 0, 0, 0x0D});
+                                 },
+                                 [](auto& s) { return G0(s).OszlopAr == 70; }}, // 70.5
+                      TRangeCase{"PriceHuge",
+                                 [](TBytes& f) {
+                                   PutBytes(f, GameAt(0) + 2, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F});
+                                 },
+                                 [](auto& s) { return G0(s).OszlopAr == 70; }},
+                      TRangeCase{"PriceOfVariant2",
+                                 [](TBytes& f) {
+                                   PutBytes(f, GameAt(2) + 2, {0, 0, 0, 0, 0, 0});
+                                 },
+                                 [](auto& s) { return s.Games[2].OszlopAr == 1; }},
+                      TRangeCase{"LineWidthMinus3", [](TBytes& f) { PutI16(f, GameAt(0) + 8, -3); },
+                                 [](auto& s) { return G0(s).LineWidth == 5; }},
+                      TRangeCase{"LineWidth0", [](TBytes& f) { PutI16(f, GameAt(0) + 8, 0); },
+                                 [](auto& s) { return G0(s).LineWidth == 5; }},
+                      TRangeCase{"LineWidth11", [](TBytes& f) { PutI16(f, GameAt(0) + 8, 11); },
+                                 [](auto& s) { return G0(s).LineWidth == 5; }},
+                      TRangeCase{"KLeftMinus1", [](TBytes& f) { PutI16(f, GameAt(0) + 10, -1); },
+                                 [](auto& s) { return G0(s).KLeftMargin == 180; }},
+                      TRangeCase{"KTop10000", [](TBytes& f) { PutI16(f, GameAt(0) + 12, 10000); },
+                                 [](auto& s) { return G0(s).KTopMargin == 100; }},
+                      TRangeCase{"NLeft32767", [](TBytes& f) { PutI16(f, GameAt(0) + 14, 32767); },
+                                 [](auto& s) { return G0(s).NLeftMargin == 180; }},
+                      TRangeCase{"NTopMinus32768", [](TBytes& f) { PutI16(f, GameAt(0) + 16, -32768); },
+                                 [](auto& s) { return G0(s).NTopMargin == 100; }},
+                      TRangeCase{"Orientation2", [](TBytes& f) { PutI16(f, GameAt(0) + 18, 2); },
+                                 [](auto& s) { return G0(s).Orientation == 0; }},
+                      TRangeCase{"TicketKind4", [](TBytes& f) { PutI16(f, GameAt(0) + 20, 4); },
+                                 [](auto& s) { return G0(s).TicketKind == 0; }},
+                      TRangeCase{"SystemColorValue", [](TBytes& f) { PutI32(f, 4, 0x80000005); },
+                                 [](auto& s) { return s.Colors[0] == 0xEEEEEE; }},
+                      TRangeCase{"TopByteOfSelection", [](TBytes& f) { PutI32(f, 4 + 4 * 8, 0x0100FFFF); },
+                                 [](auto& s) { return s.Colors[8] == 0x00FFFF; }}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SettingsRanges, TheEdgesOfEachRangeAreKept) {
@@ -382,12 +402,12 @@ TEST(SettingsRanges, TheEdgesOfEachRangeAreKept) {
 // A conversion takes 32-bit legacy values; they are checked before anything cuts them to 16 bits.
 TEST(SettingsRanges, ConvertedLegacyValuesAreCheckedToo) {
   TBytes f(468, 0);
-  PutI32(f, 0, 0);        // price 0
+  PutI32(f, 0, 0); // price 0
   PutI32(f, 404, 5);
-  PutI32(f, 408, -5);     // left margin
+  PutI32(f, 408, -5); // left margin
   PutI32(f, 412, 100);
-  PutI32(f, 416, 7);      // merging
-  PutI32(f, 420, 65537);  // line width: 1 if it were cut
+  PutI32(f, 416, 7);     // merging
+  PutI32(f, 420, 65537); // line width: 1 if it were cut
   TSetupData s = DecodeSettings(f, kSystem);
   EXPECT_EQ(s.Games[0], Game(0, 70, 5, 180, 100, 180, 100));
   EXPECT_EQ(s.Games[3], Game(2, 70, 5, 180, 100, 180, 100));
@@ -408,7 +428,7 @@ TEST(SettingsRanges, PricesNoFileCanHoldAreReplacedToo) {
 
 TEST(SettingsPrice, RoundsToTheNearestWholeNumberHalvesToEven) {
   const std::pair<double, std::int64_t> cases[] = {{70, 70}, {70.4, 70}, {70.5, 70}, {71.5, 72},
-                                                   {2.5, 2},  {0.5, 0},   {70.6, 71}, {440, 440}};
+                                                   {2.5, 2}, {0.5, 0},   {70.6, 71}, {440, 440}};
   for (auto [price, ft] : cases) {
     TGameSetup g;
     g.OszlopAr = price;
