@@ -26,7 +26,42 @@ int SorozatErtek(char tipus, std::uint16_t m, std::uint16_t halmaz) {
   }
 }
 
+// Non-overlapping occurrences taken leftmost first, as the walk of
+// Ismétlődés finds them: for a mask of the places where the tip part starts
+// (over the set's match sequence), how many the walk counts.
+struct TMohoTabla {
+  std::array<std::array<std::uint8_t, 8192>, 2> db{}; // tip part length 2, 3
+  TMohoTabla() {
+    for (int l = 2; l <= 3; ++l)
+      for (int o = 0; o < 8192; ++o) {
+        int n = 0;
+        for (int j = 0; j < 13;) {
+          if ((o >> j) & 1) {
+            ++n;
+            j += l;
+          } else {
+            ++j;
+          }
+        }
+        db[l - 2][o] = static_cast<std::uint8_t>(n);
+      }
+  }
+};
+const TMohoTabla kMoho;
+
 } // namespace
+
+void TSzuro::TTomorites::Set(std::uint16_t halmaz) {
+  auto gather = [](int x, int set, int bits) {
+    int r = 0, out = 0;
+    for (int k = 0; k < bits; ++k)
+      if ((set >> k) & 1) r |= ((x >> k) & 1) << out++;
+    return static_cast<std::uint16_t>(r);
+  };
+  for (int x = 0; x < 128; ++x) lo[x] = gather(x, halmaz & 127, 7);
+  for (int x = 0; x < 64; ++x) hi[x] = gather(x, halmaz >> 7, 6);
+  loDb = std::popcount(static_cast<unsigned>(halmaz & 127));
+}
 
 void TSzuro::TSulyTabla::Set(const std::array<int, 13>& suly) {
   for (int x = 0; x < 128; ++x) {
@@ -114,7 +149,14 @@ void TSzuro::AddRekord(const TFeltetel& f, const TTippek& tippek) {
     return;
   }
   case KHibapont: hibapont_.push_back(r); return;
-  case KIsmetlodes: draga_.push_back(r); return;
+  case KIsmetlodes: {
+    TTomorites t;
+    t.Set(r.halmaz);
+    r.tabla = static_cast<int>(tomoritesek_.size());
+    tomoritesek_.push_back(t);
+    olcso_.push_back(r);
+    return;
+  }
   default: olcso_.push_back(r); return;
   }
 }
@@ -125,6 +167,7 @@ void TSzuro::Build(const TTippek& tippek) {
   draga_.clear();
   hibapont_.clear();
   sulyok_.clear();
+  tomoritesek_.clear();
   for (const TFeltetel& f : tippek.feltetelek) {
     if (f.tipus == KDarabszam || f.tipus == KRagadas || f.tipus == KTavolsag) AddSorozatFeltetel(f);
     else AddRekord(f, tippek);
@@ -160,9 +203,11 @@ bool TSzuro::Megfelel(const TRekord& r, const TOszlopKep& o, std::span<const TOs
     break;
   }
   case KIsmetlodes: {
-    static constexpr char kJel[] = "1X2ABC  ";
-    char resz[3] = {kJel[r.slot[0]], kJel[r.slot[1]], kJel[r.slot[2]]};
-    v = Ismetlodes(o, std::string_view(resz, r.hossz), r.halmaz);
+    if (r.hossz < 2) break;
+    const TTomorites& t = tomoritesek_[r.tabla];
+    std::uint16_t kezdet = t.Tomorit(o.maszk[r.slot[0]]) & (t.Tomorit(o.maszk[r.slot[1]]) >> 1);
+    if (r.hossz == 3) kezdet &= t.Tomorit(o.maszk[r.slot[2]]) >> 2;
+    v = kMoho.db[r.hossz - 2][kezdet & AllMatches];
     break;
   }
   case KHibapont: return Hibapont(OszlopFromKep(o), elfogadott, r.halmaz) > r.max;

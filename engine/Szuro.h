@@ -35,6 +35,17 @@ private:
     std::uint16_t Osszeg(std::uint16_t m) const { return static_cast<std::uint16_t>(lo[m & 127] + hi[m >> 7]); }
     void Set(const std::array<int, 13>& suly);
   };
+  // Gathers the bits of a mask that fall on the set into a run from bit 0,
+  // in match order: the sequence of the set's matches Ismétlődés walks.
+  struct TTomorites {
+    std::array<std::uint16_t, 128> lo{};
+    std::array<std::uint16_t, 64> hi{};
+    int loDb = 0;
+    std::uint16_t Tomorit(std::uint16_t m) const {
+      return static_cast<std::uint16_t>(lo[m & 127] | (hi[(m >> 7) & 63] << loDb));
+    }
+    void Set(std::uint16_t halmaz);
+  };
   struct TRekord {
     char tipus;
     std::uint16_t halmaz;
@@ -42,7 +53,7 @@ private:
     std::array<std::uint8_t, 3> slot; // mask slots of the tip part's characters
     std::uint8_t hossz;
     std::array<std::uint16_t, 3> talalat; // Találatok: matches of the set where the entry holds 1, X, 2
-    int tabla;                           // Esélyek, Átlag: index into sulyok_
+    int tabla;                           // Esélyek, Átlag: index into sulyok_; Ismétlődés: into tomoritesek_
     int atlagDarab;
   };
 
@@ -53,10 +64,11 @@ private:
   // Darabszám, Ragadás and Távolság read one mask each: their failures are
   // summed per mask slot into one table over the 8192 mask values.
   std::array<std::vector<std::uint8_t>, 6> sorozatHibak_;
-  std::vector<TRekord> olcso_;  // bit tests: Találatok, Ismét, String2, String3
-  std::vector<TRekord> draga_;  // sums and walks: Esélyek, Átlag, Ismétlődés
+  std::vector<TRekord> olcso_;  // bit tests: Találatok, Ismét, Ismétlődés, String2, String3
+  std::vector<TRekord> draga_;  // sums: Esélyek, Átlag
   std::vector<TRekord> hibapont_;
   std::vector<std::array<TSulyTabla, 3>> sulyok_;
+  std::vector<TTomorites> tomoritesek_;
 };
 
 } // namespace kv
