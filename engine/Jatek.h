@@ -58,6 +58,7 @@ public:
     runState_ = futas;
     elfogadottOszlopok_ = kv::Menet(MenetAdatok(), progress, std::forward<F>(elfogadva));
     runState_ = FutasNincs;
+    if (elfogadottOszlopok_ < 0) elfogadottLista_.clear(); // an aborted pass accepted nothing
     return elfogadottOszlopok_;
   }
   TMenet MenetAdatok();

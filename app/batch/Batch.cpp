@@ -1,6 +1,11 @@
 #include "app/batch/Batch.h"
 
 #include "app/batch/BatchBet.h"
+#include "app/batch/BatchErrors.h"
+#include "app/batch/BatchHits.h"
+#include "app/batch/BatchKey.h"
+#include "app/batch/BatchKeyTable.h"
+#include "app/batch/BatchKeys.h"
 
 #include <functional>
 #include <map>
@@ -32,12 +37,13 @@ int NotYet(const TBatchEnv& env, const std::string& name) {
 }
 
 const std::map<std::string, TCommand>& Commands() {
-  static const std::map<std::string, TCommand> commands = {{"count", Count}};
+  static const std::map<std::string, TCommand> commands = {
+      {"count", Count}, {"hits", CmdHits}, {"errors", CmdErrors}, {"keys", CmdKeys}, {"key", CmdKey}, {"keytable", CmdKeyTable}};
   return commands;
 }
 
 bool IsKnownLater(const std::string& c) {
-  for (const char* n : {"tickets", "hits", "stat", "analysis", "errors", "summary", "keys", "keytable", "key"})
+  for (const char* n : {"tickets", "stat", "analysis", "summary"})
     if (c == n) return true;
   return false;
 }

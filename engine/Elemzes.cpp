@@ -1,0 +1,116 @@
+#include "engine/Elemzes.h"
+
+#include "engine/Szoveg.h"
+#include "engine/Szuro.h"
+
+#include <span>
+
+namespace kv {
+
+namespace {
+
+// Tells which records a column fails. Only the columns that missed by one
+// failure are asked, but every record is then tested: each record gets a
+// filter of its own, so it is tested with the tables the filter pass uses
+// rather than measured on the column.
+class TElemzo {
+public:
+  explicit TElemzo(const TTippek& tippek) {
+    TTippek egy = tippek;
+    szurok_.resize(tippek.feltetelek.size());
+    for (std::size_t r = 0; r < szurok_.size(); ++r) {
+      egy.feltetelek.assign(1, tippek.feltetelek[r]);
+      szurok_[r].Build(egy);
+    }
+  }
+
+  void Szamol(const TOszlopKep& o, std::span<const TOszlop> eddig, ElemzesDb& db) const {
+    for (std::size_t r = 0; r < szurok_.size(); ++r)
+      if (szurok_[r].Hibak(o, 0, eddig) > 0) ++db[r];
+  }
+
+private:
+  std::vector<TSzuro> szurok_;
+};
+
+} // namespace
+
+std::int64_t ElemzesMenet(TJatek& jatek, IProgress* progress, ElemzesDb& db) {
+  return ElemzesMenet(jatek.MenetAdatok(), jatek.Tippek(), progress, db);
+}
+
+// The loop of the filter pass, with the analysis's acceptance step.
+std::int64_t ElemzesMenet(const TMenet& menet, const TTippek& tippek, IProgress* progress, ElemzesDb& db) {
+  db.assign(tippek.feltetelek.size(), 0);
+  const TElemzo elemzo(tippek);
+  TOszlopGenerator& g = menet.generator;
+  std::vector<TOszlop>* lista = menet.elfogadottLista;
+  if (lista) {
+    lista->clear();
+    lista->reserve(static_cast<std::size_t>(g.Osszes()));
+  }
+  const std::int64_t osszes = g.Osszes();
+  const std::int64_t lepes = osszes / 100;
+  std::int64_t kovetkezoJelzes = lepes, i = 0, elfogadottDb = 0;
+  int jelzett = -1;
+  if (g.Ures()) return 0;
+  // One failure past the allowed error still counts; beyond that Hibak may stop early.
+  const int hatar = menet.szukitesiHiba + 1;
+  for (;;) {
+    const TOszlopKep& o = g.Kep();
+    std::span<const TOszlop> eddig = lista ? std::span<const TOszlop>(*lista) : std::span<const TOszlop>();
+    int hibak = menet.szuro.Hibak(o, hatar, eddig);
+    if (hibak < hatar) {
+      ++elfogadottDb;
+      if (lista) lista->push_back(OszlopFromKep(o));
+    } else if (hibak == hatar) {
+      elemzo.Szamol(o, eddig, db);
+    }
+    if (++i >= kovetkezoJelzes && progress) {
+      jelzett = static_cast<int>(i * 100 / osszes);
+      progress->SetPercent(static_cast<std::uint8_t>(jelzett));
+      kovetkezoJelzes += lepes;
+      if (progress->AbortRequested()) {
+        db.clear();
+        if (lista) lista->clear(); // an aborted pass accepted nothing
+        return -1;
+      }
+    }
+    if (g.Kovetkezo(elfogadottDb)) break;
+  }
+  if (progress && jelzett < 100) progress->SetPercent(100);
+  return elfogadottDb;
+}
+
+std::string ElemzesSzam(std::int32_t v) { return PadDigits(std::to_string(v), 6); }
+
+TRacsSzoveg GElemzesSGSzoveg(const TTippek& tippek, const ElemzesDb& db) {
+  TRacsSzoveg r(7, 19);
+  for (int k = 0; k < tippek.globalisDb && k < 18; ++k) {
+    const TFeltetel& f = tippek.feltetelek[static_cast<std::size_t>(k)];
+    r.Cella(1, k + 1) = std::string(KindName(f.tipus));
+    r.Cella(2, k + 1) = f.tippresz;
+    r.Cella(3, k + 1) = f.min == 0 ? std::string() : std::to_string(f.min);
+    r.Cella(4, k + 1) = f.max == MatchCount ? std::string() : std::to_string(f.max);
+    if (static_cast<std::size_t>(k) < db.size()) r.Cella(6, k + 1) = ElemzesSzam(db[static_cast<std::size_t>(k)]);
+  }
+  return r;
+}
+
+TRacsSzoveg ElemzesSGSzoveg(const TBevitel& be, const TTippek& tippek, const ElemzesDb& db) {
+  TRacsSzoveg r(8, ConditionRows + 1);
+  const int feltetelek = static_cast<int>(tippek.feltetelek.size()) - tippek.globalisDb;
+  for (int sor = 1; sor <= feltetelek && sor <= ConditionRows; ++sor) {
+    const TFeltetelSor& f = be.feltetelek[static_cast<std::size_t>(sor - 1)];
+    r.Cella(1, sor) = f.merkozesek;
+    r.Cella(2, sor) = f.feltetel;
+    r.Cella(3, sor) = f.t;
+    r.Cella(4, sor) = f.min;
+    r.Cella(5, sor) = f.max;
+    std::size_t k = static_cast<std::size_t>(tippek.globalisDb + sor - 1);
+    if (k < db.size()) r.Cella(7, sor) = ElemzesSzam(db[k]);
+  }
+  return r;
+}
+
+} // namespace kv

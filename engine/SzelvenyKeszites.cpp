@@ -1,0 +1,353 @@
+#include "engine/SzelvenyKeszites.h"
+
+#include "engine/Jatek.h"
+
+#include <bit>
+#include <limits>
+
+namespace kv {
+
+std::string TulcsordulasUzenet(int osszevonas) {
+  std::string s = "A szelvények tipposzlopainak száma túllépte a maximális értéket (";
+  s += "99999";
+  s += "). ";
+  s += "A szelvénykészítést a program nem tudja elvégezni.";
+  if (osszevonas == OsszevonasNincs) s += " Változtassuk meg a szelvényösszevonás módját!";
+  return s;
+}
+
+THiba TulcsordulasHiba(int osszevonas) {
+  THiba h;
+  h.uzenet = TulcsordulasUzenet(osszevonas);
+  h.tipus = TUzenetTipus::Informacio;
+  return h;
+}
+
+TSzelvenyPakolo::TSzelvenyPakolo(int osszevonas, TSzelvenyek& szelvenyek, TPakoloHatarok hatarok)
+    : osszevonas_(osszevonas), sz_(szelvenyek), hatarok_(hatarok) {
+  sz_.TarTorles();
+  sz_.kollektivCount = sz_.normalCount = 0;
+  sz_.tulcsordulas = false;
+  szintek_.fill(1);
+  tabla_.assign(1, TSlot{}); // slot 0 is never used: records count from 1
+}
+
+void TSzelvenyPakolo::Tulcsordulas() {
+  tulcsordult_ = true;
+  sz_.TarTorles();
+  sz_.kollektivCount = sz_.normalCount = 0;
+  sz_.tulcsordulas = true;
+  tabla_.assign(1, TSlot{});
+  indexelt_ = false;
+  index_.Clear();
+  hely_.clear();
+  szabadIdk_.clear();
+}
+
+bool TSzelvenyPakolo::ElhelyezKulcs(std::uint64_t n) {
+  if (tulcsordult_) return false;
+  const int darab = osszevonas_ == OsszevonasNincs ? sz_.SzelvenyCount() : SzelvenyCount();
+  if (darab == MaxSzelveny) {
+    Tulcsordulas();
+    return false;
+  }
+  if (osszevonas_ == OsszevonasNincs)
+    sz_.rekordok.push_back(OszlopKulcsbol(n));
+  else
+    Osszevon(n);
+  return true;
+}
+
+// The first record of lo..hi that differs from n in exactly one position,
+// with no sign in common there, and whose merge would not make an eleventh
+// triple; 0 when there is none. A small group is scanned faster than its
+// partners can be looked up (up to 42 probes of a table larger than the
+// cache), and a bet that merges well keeps its store too small ever to
+// build the index.
+int TSzelvenyPakolo::Keres(std::uint64_t n, int lo, int hi, int lvl, int& p) const {
+  if (indexelt_ && hi - lo + 1 > hatarok_.scan) return KeresIndexben(n, lo, hi, lvl, p);
+  for (int s = lo; s <= hi; ++s) {
+    const std::uint64_t r = tabla_[static_cast<std::size_t>(s)].kulcs;
+    const std::uint64_t x = n ^ r;
+    if (x == 0) continue;
+    const int pos = std::countr_zero(x) >> 2;
+    if ((x >> (4 * pos)) > 15) continue; // a second position differs
+    const unsigned a = KulcsTipp(n, pos), b = KulcsTipp(r, pos);
+    if ((a & b) != 0 || (lvl == MaxHarmas && (a | b) == 7)) continue;
+    p = pos;
+    return s;
+  }
+  return 0;
+}
+
+// A partner is n with one position replaced by a set of signs disjoint from
+// n's there, so its few possible contents are looked up directly.
+int TSzelvenyPakolo::KeresIndexben(std::uint64_t n, int lo, int hi, int lvl, int& p) const {
+  int legjobb = std::numeric_limits<int>::max();
+  auto probal = [&](int pos, unsigned v) {
+    if (lvl == MaxHarmas && (v | KulcsTipp(n, pos)) == 7) return;
+    for (std::int32_t id = index_.Elso(KulcsCsere(n, pos, v)); id != TOszlopIndex::Nincs; id = index_.Next(id)) {
+      const int h = hely_[static_cast<std::size_t>(id)];
+      if (h >= lo && h <= hi && h < legjobb) {
+        legjobb = h;
+        p = pos;
+      }
+    }
+  };
+  for (int pos = 0; pos < PositionCount; ++pos) {
+    const unsigned np = KulcsTipp(n, pos);
+    const unsigned idegen = ~np & 7u;
+    for (unsigned v = idegen; v != 0; v = (v - 1) & idegen) probal(pos, v);
+    if (np != 0 && nullak_[static_cast<std::size_t>(pos)] > 0) probal(pos, 0);
+  }
+  return legjobb == std::numeric_limits<int>::max() ? 0 : legjobb;
+}
+
+void TSzelvenyPakolo::Athelyez(int cel, int forras) {
+  if (cel == forras) return;
+  TSlot& c = tabla_[static_cast<std::size_t>(cel)];
+  TSlot& f = tabla_[static_cast<std::size_t>(forras)];
+  c = f;
+  f = TSlot{};
+  if (indexelt_ && c.kulcs != SzabadKulcs) hely_[static_cast<std::size_t>(c.id)] = cel;
+}
+
+void TSzelvenyPakolo::Kivesz(int h) {
+  TSlot& s = tabla_[static_cast<std::size_t>(h)];
+  if (indexelt_) {
+    index_.Erase(s.kulcs, s.id);
+    for (int p = 0; p < PositionCount; ++p)
+      if (KulcsTipp(s.kulcs, p) == 0) --nullak_[static_cast<std::size_t>(p)];
+    szabadIdk_.push_back(s.id);
+  }
+  s = TSlot{};
+}
+
+void TSzelvenyPakolo::Betesz(int h, std::uint64_t n) {
+  TSlot& s = tabla_[static_cast<std::size_t>(h)];
+  s.kulcs = n;
+  if (!indexelt_) return;
+  if (!szabadIdk_.empty()) {
+    s.id = szabadIdk_.back();
+    szabadIdk_.pop_back();
+    hely_[static_cast<std::size_t>(s.id)] = h;
+  } else {
+    s.id = static_cast<std::int32_t>(hely_.size());
+    hely_.push_back(h);
+  }
+  index_.Insert(n, s.id);
+  for (int p = 0; p < PositionCount; ++p)
+    if (KulcsTipp(n, p) == 0) ++nullak_[static_cast<std::size_t>(p)];
+}
+
+void TSzelvenyPakolo::IndexIgazitas() {
+  const int sc = SzelvenyCount();
+  if (indexelt_ && sc < hatarok_.indexFelett / 2) {
+    indexelt_ = false;
+    index_.Clear();
+    hely_.clear();
+    szabadIdk_.clear();
+    for (TSlot& s : tabla_) s.id = TOszlopIndex::Nincs;
+  } else if (!indexelt_ && sc > hatarok_.indexFelett) {
+    indexelt_ = true;
+    index_.Clear();
+    nullak_.fill(0);
+    for (int h = 1; h <= sc; ++h) {
+      const std::uint64_t k = tabla_[static_cast<std::size_t>(h)].kulcs;
+      if (k != SzabadKulcs) Betesz(h, k);
+    }
+  }
+}
+
+// n absorbs, one by one, every record of its group it can merge with. The
+// free slot for n is always hi + 1; a merge that makes a triple moves n to
+// the group before, whose free slot becomes the old first record of n's
+// group, and every merge leaves one slot too many at the end of the group it
+// happened in, which the groups after it close by each moving their last
+// record to their front.
+void TSzelvenyPakolo::Osszevon(std::uint64_t n) {
+  IndexIgazitas();
+  int lo = szintek_[0], hi = SzelvenyCount();
+  tabla_.emplace_back();
+  int lvl = 0, p = 0;
+  for (int r; (r = Keres(n, lo, hi, lvl, p)) != 0;) {
+    n |= std::uint64_t{KulcsTipp(tabla_[static_cast<std::size_t>(r)].kulcs, p)} << (4 * p);
+    Kivesz(r);
+    const int m = lvl;
+    if (KulcsTipp(n, p) == 7) {
+      Athelyez(r, lo);
+      ++szintek_[static_cast<std::size_t>(lvl)];
+      ++lvl;
+      hi = lo - 1;
+      lo = szintek_[static_cast<std::size_t>(lvl)];
+    } else {
+      Athelyez(r, hi);
+      --hi;
+    }
+    for (int j = m - 1; j >= 1; --j) {
+      --szintek_[static_cast<std::size_t>(j)];
+      Athelyez(szintek_[static_cast<std::size_t>(j)], szintek_[static_cast<std::size_t>(j - 1)] - 1);
+    }
+    if (m >= 1) {
+      --szintek_[0];
+      Athelyez(szintek_[0], SzelvenyCount());
+    }
+    tabla_.pop_back();
+  }
+  Betesz(hi + 1, n);
+}
+
+std::vector<TOszlop> TSzelvenyPakolo::Allas() const {
+  if (osszevonas_ == OsszevonasNincs) return sz_.rekordok;
+  std::vector<TOszlop> r;
+  r.reserve(tabla_.size() - 1);
+  for (std::size_t k = 1; k < tabla_.size(); ++k) r.push_back(OszlopKulcsbol(tabla_[k].kulcs));
+  return r;
+}
+
+bool TSzelvenyPakolo::Befejez() {
+  if (tulcsordult_) return false;
+  if (osszevonas_ == OsszevonasNincs) {
+    sz_.kollektivCount = 0;
+  } else {
+    sz_.rekordok = Allas();
+    sz_.kollektivCount = sz_.SzelvenyCount();
+    if (osszevonas_ == OsszevonasSzelveny && !HarmasBontas()) return false;
+    if (!KettesBontas()) return false;
+  }
+  sz_.normalCount = sz_.SzelvenyCount() - sz_.kollektivCount;
+  return true;
+}
+
+namespace {
+
+int KettesekSzama(const TOszlop& o) {
+  int d = 0;
+  for (TTipp t : o) d += SignCount(t & 7) == 2;
+  return d;
+}
+
+} // namespace
+
+// Mode 1: a record with a single triple and nothing else costs a ticket for
+// three columns; its three columns go to the normal part. Every move
+// shrinks the collective part from its end, and the record now at k is
+// looked at again.
+bool TSzelvenyPakolo::HarmasBontas() {
+  std::vector<TOszlop>& r = sz_.rekordok;
+  auto R = [&r](int k) -> TOszlop& { return r[static_cast<std::size_t>(k - 1)]; };
+  int& kc = sz_.kollektivCount;
+  for (int k = szintek_[1]; k < szintek_[0];) {
+    if (KettesekSzama(R(k)) > 0) {
+      ++k;
+      continue;
+    }
+    if (sz_.SzelvenyCount() > MaxSzelveny - 2) {
+      Tulcsordulas();
+      return false;
+    }
+    --szintek_[0];
+    const TOszlop masolat = R(k);
+    r.push_back(masolat);
+    r.push_back(masolat);
+    const int sc = sz_.SzelvenyCount();
+    R(k) = R(szintek_[0]);
+    R(szintek_[0]) = R(kc);
+    R(kc) = masolat;
+    std::size_t p = 0;
+    while (masolat[p] != 7) ++p;
+    R(kc)[p] = 1;
+    R(sc - 1)[p] = 2;
+    R(sc)[p] = 4;
+    --kc;
+  }
+  return true;
+}
+
+// Records without a triple: a single column moves out to the normal part, a
+// single double splits in two, and in mode 1 two doubles split in four.
+bool TSzelvenyPakolo::KettesBontas() {
+  std::vector<TOszlop>& r = sz_.rekordok;
+  auto R = [&r](int k) -> TOszlop& { return r[static_cast<std::size_t>(k - 1)]; };
+  int& kc = sz_.kollektivCount;
+  for (int k = szintek_[0]; k <= kc;) {
+    const int d = KettesekSzama(R(k));
+    const int uj = d == 1 ? 1 : (d == 2 && osszevonas_ == OsszevonasSzelveny) ? 3 : 0;
+    if (d == 0) {
+      std::swap(R(k), R(kc));
+      --kc;
+      continue;
+    }
+    if (uj == 0) {
+      ++k;
+      continue;
+    }
+    if (sz_.SzelvenyCount() > MaxSzelveny - uj) {
+      Tulcsordulas();
+      return false;
+    }
+    const TOszlop masolat = R(k);
+    for (int i = 0; i < uj; ++i) r.push_back(masolat);
+    const int elso = sz_.SzelvenyCount() - uj + 1; // the first new record
+    R(k) = R(kc);
+    R(kc) = masolat;
+    std::size_t p1 = PositionCount, p2 = 0;
+    for (std::size_t p = 0; p < PositionCount; ++p)
+      if (SignCount(masolat[p] & 7) == 2) {
+        if (p1 == PositionCount) p1 = p;
+        p2 = p;
+      }
+    const TTippPar ketto = SplitDouble(masolat[p2]);
+    if (uj == 1) {
+      R(kc)[p2] = ketto.also;
+      R(elso)[p2] = ketto.maradek;
+    } else {
+      const TTippPar egy = SplitDouble(masolat[p1]);
+      R(kc)[p2] = R(elso)[p2] = ketto.also;
+      R(elso + 1)[p2] = R(elso + 2)[p2] = ketto.maradek;
+      R(kc)[p1] = R(elso + 1)[p1] = egy.also;
+      R(elso)[p1] = R(elso + 2)[p1] = egy.maradek;
+    }
+    --kc;
+  }
+  return true;
+}
+
+namespace {
+
+// Passes the gauge on and stops the pass at its next poll once the store has
+// overflowed: the rest of the columns could only be thrown away.
+class TTulcsordulasFigyelo : public IProgress {
+public:
+  TTulcsordulasFigyelo(IProgress* belso, const TSzelvenyPakolo& pakolo) : belso_(belso), pakolo_(pakolo) {}
+  void SetPercent(std::uint8_t percent) override {
+    if (belso_) belso_->SetPercent(percent);
+  }
+  bool AbortRequested() override { return pakolo_.Tulcsordult() || (belso_ && belso_->AbortRequested()); }
+
+private:
+  IProgress* belso_;
+  const TSzelvenyPakolo& pakolo_;
+};
+
+} // namespace
+
+bool SzelvenyKeszites(TJatek& jatek, int osszevonas, TSzelvenyek& szelvenyek, IProgress* progress, THiba& hiba) {
+  hiba = THiba{};
+  TSzelvenyPakolo pakolo(osszevonas, szelvenyek);
+  TTulcsordulasFigyelo figyelo(progress, pakolo);
+  std::int64_t n = jatek.Menet(FutasSzelveny, &figyelo, [&pakolo](const TOszlopKep& kep) { pakolo.Elhelyez(kep); });
+  if (!pakolo.Tulcsordult() && n >= 0) pakolo.Befejez();
+  if (pakolo.Tulcsordult()) {
+    hiba = TulcsordulasHiba(osszevonas);
+    return false;
+  }
+  if (n < 0) {
+    szelvenyek.TarTorles();
+    szelvenyek.kollektivCount = szelvenyek.normalCount = 0;
+    return false;
+  }
+  return true;
+}
+
+} // namespace kv
