@@ -92,4 +92,3 @@ BENCHMARK(BM_TalalatMenet)->Unit(benchmark::kMillisecond);
 } // namespace
 } // namespace kv
 
-BENCHMARK_MAIN();

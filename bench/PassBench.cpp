@@ -67,4 +67,3 @@ BENCHMARK(BM_OszlopszamLiteral)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace
 } // namespace kv
 
-BENCHMARK_MAIN();
