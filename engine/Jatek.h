@@ -62,6 +62,11 @@ public:
     return elfogadottOszlopok_;
   }
   TMenet MenetAdatok();
+  // A pass whose command failed after it (a ticket overflow) counts as aborted.
+  void ElfogadottElvetes() {
+    elfogadottOszlopok_ = -1;
+    elfogadottLista_.clear();
+  }
 
 private:
   TTippek tippek_;

@@ -29,8 +29,8 @@ public:
 
   void Add(const TOszlopKep& o) {
     for (int s = 0; s < 6; ++s) ++slot_[static_cast<std::size_t>(s * MaszkDb + (o.maszk[s] & AllMatches))];
-    int esely = eselyTabla_[0].Osszeg(o.maszk[3]) + eselyTabla_[1].Osszeg(o.maszk[4]) +
-                eselyTabla_[2].Osszeg(o.maszk[5]);
+    int esely =
+        eselyTabla_[0].Osszeg(o.maszk[3]) + eselyTabla_[1].Osszeg(o.maszk[4]) + eselyTabla_[2].Osszeg(o.maszk[5]);
     ++esely_[static_cast<std::size_t>(std::min(esely, StatErtekHatar))];
     const std::array<std::uint16_t, 3> m = {static_cast<std::uint16_t>(o.maszk[0] & AllMatches),
                                             static_cast<std::uint16_t>(o.maszk[1] & AllMatches),
@@ -56,7 +56,7 @@ public:
   void Kiertekel(TStatisztika& stat) const;
 
 private:
-  static constexpr int MaszkDb = 8192;  // 13-bit masks
+  static constexpr int MaszkDb = 8192; // 13-bit masks
 
   // Sum of per-match weights over a 13-bit mask, split 7 + 6 bits.
   struct TSulyTabla {

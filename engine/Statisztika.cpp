@@ -33,11 +33,13 @@ constexpr bool Folytonos() {
 }
 static_assert(Folytonos(), "the sections follow each other and fill the table");
 
+// clang-format off
 constexpr std::array<std::string_view, TippReszekSzama> TippReszek = {
     "11",  "1X",  "12",  "X1",  "XX",  "X2",  "21",  "2X",  "22",
     "111", "11X", "112", "1X1", "1XX", "1X2", "121", "12X", "122",
     "X11", "X1X", "X12", "XX1", "XXX", "XX2", "X21", "X2X", "X22",
     "211", "21X", "212", "2X1", "2XX", "2X2", "221", "22X", "222"};
+// clang-format on
 
 // Soronkénti grid and AllStatSG: signs 1, X, 2 in columns 1..3, letters in 5..7.
 constexpr int SignCol(int j) { return j <= 3 ? j : j + 1; }
@@ -95,13 +97,12 @@ const TStatSzakaszAdat& StatSzakaszAdat(TStatSzakasz sz) { return Szakaszok[sz];
 std::span<const std::int32_t> TStatisztika::Szakasz(TStatSzakasz sz) const {
   const TStatSzakaszAdat& a = StatSzakaszAdat(sz);
   return std::span<const std::int32_t>(db).subspan(static_cast<std::size_t>(a.kezdet),
-                                                    static_cast<std::size_t>(a.csoportok * a.ertekek));
+                                                   static_cast<std::size_t>(a.csoportok * a.ertekek));
 }
 
 std::int64_t StatisztikaMenet(TJatek& jatek, IProgress* progress, TStatisztika& stat) {
-  return Statisztika(jatek.Tippek(), stat, [&](auto&& elfogadva) {
-    return jatek.Menet(FutasStatisztika, progress, elfogadva);
-  });
+  return Statisztika(jatek.Tippek(), stat,
+                     [&](auto&& elfogadva) { return jatek.Menet(FutasStatisztika, progress, elfogadva); });
 }
 
 std::int64_t StatisztikaMenet(const TMenet& menet, const TTippek& tippek, IProgress* progress, TStatisztika& stat) {

@@ -26,8 +26,17 @@ std::string_view TippResz(int p);
 
 // The sections in storage order.
 enum TStatSzakasz : int {
-  StatSoronkenti, StatDarabszam, StatRagadas, StatTavolsag, StatEselyek, StatTalalatok,
-  StatAtlag, StatIsmet, StatIsmetlodes, StatString2, StatString3
+  StatSoronkenti,
+  StatDarabszam,
+  StatRagadas,
+  StatTavolsag,
+  StatEselyek,
+  StatTalalatok,
+  StatAtlag,
+  StatIsmet,
+  StatIsmetlodes,
+  StatString2,
+  StatString3
 };
 constexpr int StatSzakaszokSzama = 11;
 
@@ -98,11 +107,11 @@ std::string StatSzam(std::int32_t v);
 
 // Cell texts of the statistics grids; cells whose text the window's set-up
 // writes are left empty, except in SStatSG, whose headers follow the kind.
-TRacsSzoveg RowStatSGSzoveg(const TStatisztika& s);               // 8 x 14
-TRacsSzoveg AllStatSGSzoveg(const TStatisztika& s, char tipus);   // 8 x 15; d, r or t
-TRacsSzoveg EStatSGSzoveg(const TStatisztika& s);                 // 14 x 13
-TRacsSzoveg AStatSGSzoveg(const TStatisztika& s);                 // 14 x 13
-TRacsSzoveg TStatSGSzoveg(const TStatisztika& s);                 // 51 x 15
-TRacsSzoveg SStatSGSzoveg(const TStatisztika& s, char tipus);     // i, I, s or S; sized by StatNezet
+TRacsSzoveg RowStatSGSzoveg(const TStatisztika& s);             // 8 x 14
+TRacsSzoveg AllStatSGSzoveg(const TStatisztika& s, char tipus); // 8 x 15; d, r or t
+TRacsSzoveg EStatSGSzoveg(const TStatisztika& s);               // 14 x 13
+TRacsSzoveg AStatSGSzoveg(const TStatisztika& s);               // 14 x 13
+TRacsSzoveg TStatSGSzoveg(const TStatisztika& s);               // 51 x 15
+TRacsSzoveg SStatSGSzoveg(const TStatisztika& s, char tipus);   // i, I, s or S; sized by StatNezet
 
 } // namespace kv

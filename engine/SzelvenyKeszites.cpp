@@ -340,6 +340,7 @@ bool SzelvenyKeszites(TJatek& jatek, int osszevonas, TSzelvenyek& szelvenyek, IP
   if (!pakolo.Tulcsordult() && n >= 0) pakolo.Befejez();
   if (pakolo.Tulcsordult()) {
     hiba = TulcsordulasHiba(osszevonas);
+    jatek.ElfogadottElvetes();
     return false;
   }
   if (n < 0) {

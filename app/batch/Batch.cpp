@@ -6,6 +6,7 @@
 #include "app/batch/BatchKey.h"
 #include "app/batch/BatchKeyTable.h"
 #include "app/batch/BatchKeys.h"
+#include "app/batch/BatchTickets.h"
 
 #include <functional>
 #include <map>
@@ -38,12 +39,12 @@ int NotYet(const TBatchEnv& env, const std::string& name) {
 
 const std::map<std::string, TCommand>& Commands() {
   static const std::map<std::string, TCommand> commands = {
-      {"count", Count}, {"hits", CmdHits}, {"errors", CmdErrors}, {"keys", CmdKeys}, {"key", CmdKey}, {"keytable", CmdKeyTable}};
+      {"count", Count}, {"hits", CmdHits}, {"errors", CmdErrors}, {"keys", CmdKeys}, {"key", CmdKey}, {"keytable", CmdKeyTable}, {"tickets", CmdTickets}};
   return commands;
 }
 
 bool IsKnownLater(const std::string& c) {
-  for (const char* n : {"tickets", "stat", "analysis", "summary"})
+  for (const char* n : {"stat", "analysis", "summary"})
     if (c == n) return true;
   return false;
 }

@@ -33,8 +33,8 @@ TEST_F(BatchAnalysisTest, OneLinePerRecordInTableOrder) {
   TBevitel be;
   for (auto& a : be.alaptipp) a = "1";
   be.alaptipp[0] = be.alaptipp[1] = "1X";
-  be.globalis[GlobDarabszam][0][0] = "13";      // Darabszám grid, sign 1 (row 1)
-  be.globalis[GlobRagadas][1][4] = "1";         // Ragadás grid, letter B (row 6)
+  be.globalis[GlobDarabszam][0][0] = "13";               // Darabszám grid, sign 1 (row 1)
+  be.globalis[GlobRagadas][1][4] = "1";                  // Ragadás grid, letter B (row 6)
   be.feltetelek[6] = {"1-2", "Darabszám", "X", "", "1"}; // packed to row 1
   TRun r = Futtat({Save(be)});
   ASSERT_EQ(r.status, 0) << r.err;

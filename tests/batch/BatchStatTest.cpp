@@ -53,8 +53,8 @@ TEST_F(BatchStatTest, SectionsInStorageOrder) {
   std::string vart = "darabszam:";
   for (int v : {13, 0, 0, 13, 0, 0}) vart += Repeat(" 0", v) + " 1" + Repeat(" 0", 13 - v);
   EXPECT_EQ(lines[1], vart);
-  const char* nevek[] = {"soronkenti", "darabszam", "ragadas", "tavolsag", "eselyek",   "talalatok",
-                         "atlag",      "ismet",     "ismetlodes", "string2", "string3"};
+  const char* nevek[] = {"soronkenti", "darabszam", "ragadas",    "tavolsag", "eselyek", "talalatok",
+                         "atlag",      "ismet",     "ismetlodes", "string2",  "string3"};
   const int meretek[] = {78, 84, 84, 84, 1301, 700, 1301, 468, 252, 63, 180};
   for (int i = 0; i < 11; ++i) {
     std::istringstream in(lines[i]);

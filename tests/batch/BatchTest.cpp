@@ -72,7 +72,7 @@ TEST_F(BatchTest, FilesThatCannotBeBets) {
 }
 
 TEST_F(BatchTest, LaterCommandsAnswerNotYet) {
-  TRun r = Run({"tickets", Save(Bet())});
+  TRun r = Run({"stat", Save(Bet())});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("not yet"), std::string::npos);
 }
