@@ -1,6 +1,5 @@
 // The statistics pass over 3^14 columns, beside the literal rules, and the
-// analysis pass over the same bet. (main comes with PassBench.cpp: the bench
-// files are linked into one executable.)
+// analysis pass over the same bet.
 
 #include "BenchBets.h"
 #include "engine/Elemzes.h"

@@ -36,7 +36,8 @@ private:
 } // namespace
 
 std::int64_t ElemzesMenet(TJatek& jatek, IProgress* progress, ElemzesDb& db) {
-  return ElemzesMenet(jatek.MenetAdatok(), jatek.Tippek(), progress, db);
+  return jatek.SajatMenet(FutasElemzes,
+                          [&](const TMenet& menet) { return ElemzesMenet(menet, jatek.Tippek(), progress, db); });
 }
 
 // The loop of the filter pass, with the analysis's acceptance step.

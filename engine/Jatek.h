@@ -55,8 +55,13 @@ public:
   // elfogadva(kep) for each accepted column and keeps the accepted count
   // (-1 after an abort). The generator must have been reset before.
   template <class F> std::int64_t Menet(int futas, IProgress* progress, F&& elfogadva) {
+    return SajatMenet(futas, [&](const TMenet& m) { return kv::Menet(m, progress, std::forward<F>(elfogadva)); });
+  }
+  // A command whose pass must see more than the accepted columns runs its own
+  // loop over the pass's parts; the frame around it is the same.
+  template <class G> std::int64_t SajatMenet(int futas, G&& menet) {
     runState_ = futas;
-    elfogadottOszlopok_ = kv::Menet(MenetAdatok(), progress, std::forward<F>(elfogadva));
+    elfogadottOszlopok_ = menet(MenetAdatok());
     runState_ = FutasNincs;
     if (elfogadottOszlopok_ < 0) elfogadottLista_.clear(); // an aborted pass accepted nothing
     return elfogadottOszlopok_;

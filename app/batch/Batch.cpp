@@ -7,6 +7,9 @@
 #include "app/batch/BatchKeyTable.h"
 #include "app/batch/BatchKeys.h"
 #include "app/batch/BatchTickets.h"
+#include "app/batch/BatchAnalysis.h"
+#include "app/batch/BatchStat.h"
+#include "app/batch/BatchSummary.h"
 
 #include <functional>
 #include <map>
@@ -32,21 +35,11 @@ int Count(const TBatchEnv& env, const std::vector<std::string>& args) {
   return ExitOk;
 }
 
-int NotYet(const TBatchEnv& env, const std::string& name) {
-  env.err << "not yet: a(z) " << name << " parancs még nincs kész\n";
-  return ExitUsage;
-}
-
 const std::map<std::string, TCommand>& Commands() {
   static const std::map<std::string, TCommand> commands = {
-      {"count", Count}, {"hits", CmdHits}, {"errors", CmdErrors}, {"keys", CmdKeys}, {"key", CmdKey}, {"keytable", CmdKeyTable}, {"tickets", CmdTickets}};
+      {"count", Count}, {"hits", CmdHits}, {"errors", CmdErrors}, {"keys", CmdKeys}, {"key", CmdKey}, {"keytable", CmdKeyTable}, {"tickets", CmdTickets},
+      {"stat", CmdStat}, {"analysis", CmdAnalysis}, {"summary", CmdSummary}};
   return commands;
-}
-
-bool IsKnownLater(const std::string& c) {
-  for (const char* n : {"stat", "analysis", "summary"})
-    if (c == n) return true;
-  return false;
 }
 
 } // namespace
@@ -73,7 +66,6 @@ int RunBatch(const std::vector<std::string>& args, const std::filesystem::path& 
   std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
   auto it = Commands().find(name);
   if (it != Commands().end()) return it->second(env, rest);
-  if (IsKnownLater(name)) return NotYet(env, name);
   err << "Ismeretlen parancs: " << name << "\n";
   return ExitUsage;
 }

@@ -1,7 +1,10 @@
 #include "app/batch/BatchKey.h"
 
 #include "app/batch/Batch.h"
+#include "app/batch/BatchBet.h"
 #include "app/batch/BatchKeyImport.h"
+#include "engine/SzelvenyKeszites.h"
+#include "ui/Settings.h"
 #include "keys/KeyArithmetic.h"
 #include "keys/KeyCommands.h"
 #include "keys/KeyFile.h"
@@ -67,6 +70,28 @@ int Arithmetic(const TBatchEnv& env, const TArithmetic& op, const std::vector<st
   return Report(env, NewKeyCommand(env.dir, columns, prepare, OkWithoutEdit));
 }
 
+// "Szelvények mentése kulcsként...": the tickets of the bet, as ticket making
+// with DIR's merging mode leaves them, accepted by the editor's OK.
+int KeyFromBetTickets(const TBatchEnv& env, const std::vector<std::string>& args) {
+  if (args.size() != 2) {
+    env.err << Usage;
+    return ExitUsage;
+  }
+  int status = ExitOk;
+  auto bet = PrepareBet(env, args[1], status);
+  if (!bet) return status;
+  TSzelvenyek sz;
+  THiba hiba;
+  if (!SzelvenyKeszites(bet->jatek, LoadSettings(env.dir).Games[0].Osszevonas, sz, nullptr, hiba)) {
+    env.err << hiba.Sor() << "\n";
+    return ExitRefused;
+  }
+  TTicketsForKey tickets{true, sz.rekordok, bet->bevitel.alaptipp, args[1]};
+  TKeyColumns columns;
+  auto prepare = [&](TKulcs& header, TKeyColumns& c, THiba& h) { return KeyFromTickets(header, c, tickets, h); };
+  return Report(env, NewKeyCommand(env.dir, columns, prepare, OkWithoutEdit));
+}
+
 } // namespace
 
 int CmdKey(const TBatchEnv& env, const std::vector<std::string>& args) {
@@ -76,10 +101,7 @@ int CmdKey(const TBatchEnv& env, const std::vector<std::string>& args) {
   }
   if (std::optional<TArithmetic> op = ArithmeticOf(args[0])) return Arithmetic(env, *op, args);
   if (args[0] == "import") return CmdKeyImport(env, std::vector<std::string>(args.begin() + 1, args.end()));
-  if (args[0] == "tickets") {
-    env.err << "not yet: a(z) key " << args[0] << " parancs még nincs kész\n";
-    return ExitUsage;
-  }
+  if (args[0] == "tickets") return KeyFromBetTickets(env, args);
   env.err << "Ismeretlen kulcsparancs: " << args[0] << "\n" << Usage;
   return ExitUsage;
 }

@@ -6,6 +6,8 @@
 #include "keys/KeyFile.h"
 #include "keys/KeyTestDir.h"
 
+#include "ui/TipsFile.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -220,9 +222,27 @@ TEST_F(BatchKeyTest, UnusableArguments) {
   }
   EXPECT_TRUE(KeyFiles().empty());
 
-  TRun later = Key({"tickets", "x.dat"});
-  EXPECT_EQ(later.status, 2);
-  EXPECT_NE(later.err.find("not yet"), std::string::npos) << later.err;
+  EXPECT_EQ(Key({"tickets", (dir_ / "missing.dat").string()}).status, 2);
+}
+
+// The tickets of a bet saved as a key: one collective record standing for
+// the whole base tip (1X on match 1, X2 on match 3) becomes a one-column key.
+TEST_F(BatchKeyTest, TicketsOfABetBecomeAKey) {
+  TBevitel be;
+  for (auto& a : be.alaptipp) a = "1";
+  be.alaptipp[0] = "1X";
+  be.alaptipp[2] = "X2";
+  ASSERT_TRUE(WriteTipsFile(dir_ / "het.dat", be).ok);
+  TRun r = Key({"tickets", (dir_ / "het.dat").string()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "k0000001.key\n");
+  TKulcs k;
+  TKeyColumns cols;
+  ASSERT_TRUE(ReadKeyFile(dir_, "k0000001.key", k, cols));
+  ASSERT_EQ(cols.size(), 1u);
+  EXPECT_EQ(cols[0][0], 3);
+  EXPECT_EQ(cols[0][2], 6);
+  EXPECT_EQ(k.oszlopszam, 4);
 }
 
 TEST_F(BatchKeyTest, ImportIsHostedHere) {

@@ -71,12 +71,6 @@ TEST_F(BatchTest, FilesThatCannotBeBets) {
   EXPECT_EQ(Run({"frobnicate"}).status, 2);
 }
 
-TEST_F(BatchTest, LaterCommandsAnswerNotYet) {
-  TRun r = Run({"stat", Save(Bet())});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("not yet"), std::string::npos);
-}
-
 // A 1-1-11 key of three columns played on the user's triple at match 4 and
 // double at match 9, found in the folder's key list by the saved identity.
 TEST_F(BatchTest, CountsInKeyPlay) {
