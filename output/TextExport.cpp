@@ -36,7 +36,7 @@ TBytes SzelvenySzovegfajl(const TSzelvenyek& sz) {
 }
 
 TWriteResult SzelvenyekSzovegfajlba(const std::filesystem::path& path, const TSzelvenyek& sz,
-                                   const TWriteFault& fault) {
+                                    const TWriteFault& fault) {
   return ReplaceFileSafely(path, SzelvenySzovegfajl(sz), fault);
 }
 

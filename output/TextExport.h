@@ -30,7 +30,7 @@ TBytes SzelvenySzovegfajl(const TSzelvenyek& sz);
 // file too); a failed write leaves whatever the path held before untouched,
 // so nothing of the new content is ever left on the disk.
 TWriteResult SzelvenyekSzovegfajlba(const std::filesystem::path& path, const TSzelvenyek& sz,
-                                   const TWriteFault& fault = {});
+                                    const TWriteFault& fault = {});
 
 // The error of a failed write, naming the full path (UTF-8) with its article.
 std::string SzovegfajlIrasHiba(std::string_view teljesNev);

@@ -48,8 +48,8 @@ TEST(Osszesites, WeightsAndRounding) {
       {"double", {"X1"}, "X1", {56, 44, 0}},
       {"two singles", {"1", "2"}, "12", {50, 50, 0}},
       {"triple", {"21X"}, "21X", {44, 33, 22}},
-      {"halves to even", hetEgy, "1X", {88, 12, 0}},           // 87.5 and 12.5
-      {"exact halves", negyvenMasikEgy, "1X", {98, 2, 0}},     // 97.5 and 2.5, lower case x
+      {"halves to even", hetEgy, "1X", {88, 12, 0}},       // 87.5 and 12.5
+      {"exact halves", negyvenMasikEgy, "1X", {98, 2, 0}}, // 97.5 and 2.5, lower case x
       {"a zero percentage drops the sign", sok, "12", {99, 1, 0}},
       {"untipped", {}, "", {0, 0, 0}},
   };
@@ -122,7 +122,8 @@ TEST(Osszesites, CutsToTheWantedIndexNumber) {
     TBevitel be = IndexLista();
     be.indexszam = {e.harmas, e.kettes};
     TOsszesites o = Summary(be);
-    for (int m = 0; m < 5; ++m) EXPECT_EQ(o.poziciok[m].tipp, e.tippek[m]) << e.harmas << "-" << e.kettes << " m" << m + 1;
+    for (int m = 0; m < 5; ++m)
+      EXPECT_EQ(o.poziciok[m].tipp, e.tippek[m]) << e.harmas << "-" << e.kettes << " m" << m + 1;
     EXPECT_EQ(o.poziciok[13].tipp, "1X2"); // the +1 is never cut
   }
   TBevitel be = IndexLista();

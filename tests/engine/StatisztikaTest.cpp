@@ -61,7 +61,8 @@ TEST(Statisztika, AgreesWithLiteralPassOnRandomBets) {
     TStatisztika kapott;
     kapott.db.fill(77); // the pass must clear what an earlier one left
     ASSERT_GE(StatisztikaMenet(m, t, nullptr, kapott), 0);
-    for (int i = 0; i < StatSzamlalokSzama; ++i) ASSERT_EQ(kapott.db[i], vart.db[i]) << "counter " << i << " bet " << bet;
+    for (int i = 0; i < StatSzamlalokSzama; ++i)
+      ASSERT_EQ(kapott.db[i], vart.db[i]) << "counter " << i << " bet " << bet;
   }
 }
 
@@ -80,20 +81,22 @@ TEST(Statisztika, StorageOrderOnAHandWorkedBet) {
   struct TVart {
     int index, ertek;
   };
+  // clang-format off
   const TVart vart[] = {
-      {0, 1}, {1, 1}, {2, -1}, {3, 1}, {4, 1}, {5, -1},       // match 1: 1 X 2 A B C
-      {6, 2}, {7, -1}, {8, -1}, {9, 2}, {10, -1}, {11, -1},   // match 2
-      {78 + 13, 1}, {78 + 12, 1}, {78 + 14 + 1, 1}, {78 + 28 + 0, 2}, {78 + 56 + 1, 1},   // Darabszám 1, X, 2, B
-      {162 + 13, 1}, {162 + 12, 1}, {162 + 14 + 1, 1},                                   // Ragadás 1, X
-      {246 + 0, 1}, {246 + 1, 1}, {246 + 14 + 12, 1}, {246 + 28 + 13, 2},                 // Távolság 1, X, 2
-      {330 + 10, 1}, {330 + 30, 1},                                                      // Esélyek
-      {1631 + 14 + 13, 1}, {1631 + 14 + 12, 1}, {1631 + 13, 0},                          // Találatok, entry 2 only
-      {2331 + 1299, 1}, {2331 + 1300, 0}, {2331 + 1200, 1},                              // Átlag, 1300 folded
-      {3632 + 12, 1}, {3632 + 11, 1}, {3632 + 39 + 1, 1}, {3632 + 9 * 13 + 10, 1},       // Ismét 11, X1, 111
-      {4100 + 6, 2}, {4100 + 3 * 7 + 1, 1}, {4100 + 9 * 7 + 4, 2},                       // Ismétlődés 11, X1, 111
-      {4352 + 6, 1}, {4352 + 5, 1}, {4352 + 3 * 7 + 1, 1},                               // String2 11, X1
-      {4415 + 9 * 5 + 4, 1}, {4415 + 9 * 5 + 3, 1}, {4415 + 18 * 5 + 1, 1},              // String3 111, X11
+      {0, 1}, {1, 1}, {2, -1}, {3, 1}, {4, 1}, {5, -1},                                 // match 1: 1 X 2 A B C
+      {6, 2}, {7, -1}, {8, -1}, {9, 2}, {10, -1}, {11, -1},                             // match 2
+      {78 + 13, 1}, {78 + 12, 1}, {78 + 14 + 1, 1}, {78 + 28 + 0, 2}, {78 + 56 + 1, 1}, // Darabszám 1, X, 2, B
+      {162 + 13, 1}, {162 + 12, 1}, {162 + 14 + 1, 1},                                  // Ragadás 1, X
+      {246 + 0, 1}, {246 + 1, 1}, {246 + 14 + 12, 1}, {246 + 28 + 13, 2},                // Távolság 1, X, 2
+      {330 + 10, 1}, {330 + 30, 1},                                                     // Esélyek
+      {1631 + 14 + 13, 1}, {1631 + 14 + 12, 1}, {1631 + 13, 0},                         // Találatok, entry 2 only
+      {2331 + 1299, 1}, {2331 + 1300, 0}, {2331 + 1200, 1},                             // Átlag, 1300 folded
+      {3632 + 12, 1}, {3632 + 11, 1}, {3632 + 39 + 1, 1}, {3632 + 9 * 13 + 10, 1},      // Ismét 11, X1, 111
+      {4100 + 6, 2}, {4100 + 3 * 7 + 1, 1}, {4100 + 9 * 7 + 4, 2},                      // Ismétlődés 11, X1, 111
+      {4352 + 6, 1}, {4352 + 5, 1}, {4352 + 3 * 7 + 1, 1},                              // String2 11, X1
+      {4415 + 9 * 5 + 4, 1}, {4415 + 9 * 5 + 3, 1}, {4415 + 18 * 5 + 1, 1},             // String3 111, X11
   };
+  // clang-format on
   for (const TVart& v : vart) EXPECT_EQ(db[v.index], v.ertek) << "counter " << v.index;
   EXPECT_EQ(k->stat.Szakasz(StatString3).size(), 180u);
   EXPECT_EQ(k->stat.Szakasz(StatString3).data(), db.data() + 4415);
@@ -235,8 +238,8 @@ TEST(StatisztikaRacsok, KindButtonsAndPages) {
     int oldal;
     bool soronkenti;
   };
-  const TEset esetek[] = {{"Darabszám ", 'd', 0, true}, {"Ragadás ", 'r', 0, false},  {"Távolság ", 't', 0, false},
-                          {"Esélyek ", 'e', 1, false},  {"Találatok ", 'T', 2, false}, {"Átlag ", 'a', 3, false},
+  const TEset esetek[] = {{"Darabszám ", 'd', 0, true}, {"Ragadás ", 'r', 0, false},    {"Távolság ", 't', 0, false},
+                          {"Esélyek ", 'e', 1, false},  {"Találatok ", 'T', 2, false},  {"Átlag ", 'a', 3, false},
                           {"Ismét ", 'i', 4, false},    {"Ismétlődés ", 'I', 4, false}, {"String2 ", 's', 4, false},
                           {"String3 ", 'S', 4, false}};
   for (const TEset& e : esetek) {
