@@ -178,7 +178,7 @@ void TMainForm::SetJatekTipus(int tipus) {
   alaptippAction_->setChecked(tipus == JatekAlaptipp);
   if (jatekTipus_ == tipus && !starting_) return;
   jatekTipus_ = tipus;
-  tippekPage_->SetJatekCaption(tipus == JatekKulcs ? kulcsokPage_->SelectedKeyCaption() : QString("Alaptipp"));
+  tippekPage_->SetJatekCaption(tipus == JatekKulcs ? kulcsokPage_->SelectedKeyCaption() : QString("Alaptipp szűkítése"));
   if (!starting_) ClearResults(EredmenyMind);
 }
 
