@@ -46,21 +46,6 @@ void ErtekKulcsok(int n, std::vector<std::uint16_t>& kulcs, std::vector<std::arr
 
 } // namespace
 
-void TStatGyujto::TSulyTabla::Set(const std::array<int, 13>& suly) {
-  for (int x = 0; x < 128; ++x) {
-    int s = 0;
-    for (int k = 0; k < 7; ++k)
-      if ((x >> k) & 1) s += suly[k];
-    lo[x] = static_cast<std::uint16_t>(s);
-  }
-  for (int x = 0; x < 64; ++x) {
-    int s = 0;
-    for (int k = 0; k < 6; ++k)
-      if ((x >> k) & 1) s += suly[7 + k];
-    hi[x] = static_cast<std::uint16_t>(s);
-  }
-}
-
 TStatGyujto::TStatGyujto(const TTippek& tippek)
     : slot_(6 * MaszkDb), esely_(StatErtekHatar + 1), talalatok_(AlaptippekColumns * TalalatErtekek) {
   ErtekKulcsok(2, parKulcs_, parErtekek_);

@@ -16,6 +16,8 @@
 #include "engine/Tippek.h"
 
 #include <algorithm>
+#include "engine/SulyTabla.h"
+
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -59,12 +61,6 @@ private:
   static constexpr int MaszkDb = 8192; // 13-bit masks
 
   // Sum of per-match weights over a 13-bit mask, split 7 + 6 bits.
-  struct TSulyTabla {
-    std::array<std::uint16_t, 128> lo{};
-    std::array<std::uint16_t, 64> hi{};
-    void Set(const std::array<int, 13>& suly);
-    int Osszeg(std::uint16_t m) const { return lo[m & 127] + hi[(m >> 7) & 63]; }
-  };
   struct TBejegyzes {
     std::array<std::uint16_t, 3> jel; // matches where the entry holds 1, X, 2
     int sor;                          // (entry - 1) x 14 into talalatok_

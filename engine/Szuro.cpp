@@ -63,21 +63,6 @@ void TSzuro::TTomorites::Set(std::uint16_t halmaz) {
   loDb = std::popcount(static_cast<unsigned>(halmaz & 127));
 }
 
-void TSzuro::TSulyTabla::Set(const std::array<int, 13>& suly) {
-  for (int x = 0; x < 128; ++x) {
-    int s = 0;
-    for (int k = 0; k < 7; ++k)
-      if ((x >> k) & 1) s += suly[k];
-    lo[x] = static_cast<std::uint16_t>(s);
-  }
-  for (int x = 0; x < 64; ++x) {
-    int s = 0;
-    for (int k = 0; k < 6; ++k)
-      if ((x >> k) & 1) s += suly[7 + k];
-    hi[x] = static_cast<std::uint16_t>(s);
-  }
-}
-
 void TSzuro::AddSorozatFeltetel(const TFeltetel& f) {
   int slot = SlotOf(f.tippresz.empty() ? ' ' : f.tippresz[0]);
   std::uint16_t halmaz = f.Halmaz();

@@ -10,6 +10,8 @@
 #include "engine/OszlopKep.h"
 #include "engine/Tippek.h"
 
+#include "engine/SulyTabla.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -28,13 +30,6 @@ public:
   }
 
 private:
-  // Partial sums of per-match weights over a 13-bit mask, split 7 + 6 bits.
-  struct TSulyTabla {
-    std::array<std::uint16_t, 128> lo{};
-    std::array<std::uint16_t, 64> hi{};
-    std::uint16_t Osszeg(std::uint16_t m) const { return static_cast<std::uint16_t>(lo[m & 127] + hi[m >> 7]); }
-    void Set(const std::array<int, 13>& suly);
-  };
   // Gathers the bits of a mask that fall on the set into a run from bit 0,
   // in match order: the sequence of the set's matches Ismétlődés walks.
   struct TTomorites {

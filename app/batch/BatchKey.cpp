@@ -40,17 +40,6 @@ std::optional<fs::path> ResolveKeyFile(const TBatchEnv& env, const std::string& 
   return p;
 }
 
-int Report(const TBatchEnv& env, const TKeyCommandResult& r) {
-  switch (r.status) {
-  case TKeyCommandStatus::Done: env.out << r.fileName << "\n"; return ExitOk;
-  case TKeyCommandStatus::Refused: env.err << r.hiba.Sor() << "\n"; return ExitRefused;
-  case TKeyCommandStatus::Failed: env.err << r.error << "\n"; return ExitUsage;
-  case TKeyCommandStatus::Cancelled: break;
-  }
-  env.err << "Nem készült kulcs.\n";
-  return ExitUsage;
-}
-
 int Arithmetic(const TBatchEnv& env, const TArithmetic& op, const std::vector<std::string>& args) {
   if (args.size() != 3) {
     env.err << Usage;
@@ -67,7 +56,7 @@ int Arithmetic(const TBatchEnv& env, const TArithmetic& op, const std::vector<st
   }
   TKeyColumns columns;
   auto prepare = [&](TKulcs& header, TKeyColumns& c, THiba& hiba) { return op(header, c, files[0], files[1], hiba); };
-  return Report(env, NewKeyCommand(env.dir, columns, prepare, OkWithoutEdit));
+  return ReportKeyCommand(env, NewKeyCommand(env.dir, columns, prepare, OkWithoutEdit));
 }
 
 // "Szelvények mentése kulcsként...": the tickets of the bet, as ticket making
@@ -89,10 +78,21 @@ int KeyFromBetTickets(const TBatchEnv& env, const std::vector<std::string>& args
   TTicketsForKey tickets{true, sz.rekordok, bet->bevitel.alaptipp, args[1]};
   TKeyColumns columns;
   auto prepare = [&](TKulcs& header, TKeyColumns& c, THiba& h) { return KeyFromTickets(header, c, tickets, h); };
-  return Report(env, NewKeyCommand(env.dir, columns, prepare, OkWithoutEdit));
+  return ReportKeyCommand(env, NewKeyCommand(env.dir, columns, prepare, OkWithoutEdit));
 }
 
 } // namespace
+
+int ReportKeyCommand(const TBatchEnv& env, const TKeyCommandResult& r) {
+  switch (r.status) {
+  case TKeyCommandStatus::Done: env.out << r.fileName << "\n"; return ExitOk;
+  case TKeyCommandStatus::Refused: env.err << r.hiba.Sor() << "\n"; return ExitRefused;
+  case TKeyCommandStatus::Failed: env.err << r.error << "\n"; return ExitUsage;
+  case TKeyCommandStatus::Cancelled: break;
+  }
+  env.err << "Nem készült kulcs.\n";
+  return ExitUsage;
+}
 
 int CmdKey(const TBatchEnv& env, const std::vector<std::string>& args) {
   if (args.empty()) {

@@ -1,5 +1,7 @@
 #include "app/batch/BatchKeyImport.h"
 
+#include "app/batch/BatchKey.h"
+
 #include "app/batch/Batch.h"
 #include "keys/KeyCommands.h"
 #include "keys/KeyImport.h"
@@ -47,15 +49,7 @@ int CmdKeyImport(const TBatchEnv& env, const std::vector<std::string>& args) {
     return true;
   };
   TKeyColumns store;
-  TKeyCommandResult r = NewKeyCommand(env.dir, store, prepare, OkWithoutEdit);
-  switch (r.status) {
-  case TKeyCommandStatus::Done: env.out << r.fileName << "\n"; return ExitOk;
-  case TKeyCommandStatus::Refused: env.err << r.hiba.Sor() << "\n"; return ExitRefused;
-  case TKeyCommandStatus::Failed: env.err << r.error << "\n"; return ExitUsage;
-  case TKeyCommandStatus::Cancelled: break;
-  }
-  env.err << "Nem készült kulcs.\n";
-  return ExitUsage;
+  return ReportKeyCommand(env, NewKeyCommand(env.dir, store, prepare, OkWithoutEdit));
 }
 
 } // namespace kv::batch
