@@ -1,5 +1,5 @@
 #include "app/batch/BatchAnalysis.h"
-#include "keys/KeyTestDir.h"
+#include "batch/BatchFixture.h"
 #include "ui/TipsFile.h"
 
 #include <gtest/gtest.h>
@@ -9,21 +9,11 @@
 namespace kv {
 namespace {
 
-class BatchAnalysisTest : public test::TKeyDirTest {
+using TRun = test::TBatchRun;
+
+class BatchAnalysisTest : public test::TBatchDirTest {
 protected:
-  struct TRun {
-    int status;
-    std::string out, err;
-  };
-  TRun Futtat(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    int status = batch::CmdAnalysis(batch::TBatchEnv{dir_, false, out, err}, args);
-    return {status, out.str(), err.str()};
-  }
-  std::string Save(const TBevitel& be) {
-    EXPECT_TRUE(WriteTipsFile(dir_ / "bet.dat", be).ok);
-    return (dir_ / "bet.dat").string();
-  }
+  TRun Futtat(const std::vector<std::string>& args) { return RunCommand(batch::CmdAnalysis, args); }
 };
 
 // Columns 11, X1, 1X, XX of matches 1-2 (letters AA, BA, AB, BB). Only 11

@@ -1,6 +1,6 @@
 #include "app/batch/BatchStat.h"
 #include "engine/TippekParser.h"
-#include "keys/KeyTestDir.h"
+#include "batch/BatchFixture.h"
 #include "support/LiteralStat.h"
 #include "ui/TipsFile.h"
 
@@ -11,21 +11,11 @@
 namespace kv {
 namespace {
 
-class BatchStatTest : public test::TKeyDirTest {
+using TRun = test::TBatchRun;
+
+class BatchStatTest : public test::TBatchDirTest {
 protected:
-  struct TRun {
-    int status;
-    std::string out, err;
-  };
-  TRun Futtat(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    int status = batch::CmdStat(batch::TBatchEnv{dir_, false, out, err}, args);
-    return {status, out.str(), err.str()};
-  }
-  std::string Save(const TBevitel& be) {
-    EXPECT_TRUE(WriteTipsFile(dir_ / "bet.dat", be).ok);
-    return (dir_ / "bet.dat").string();
-  }
+  TRun Futtat(const std::vector<std::string>& args) { return RunCommand(batch::CmdStat, args); }
 };
 
 std::vector<std::string> Lines(const std::string& s) {
