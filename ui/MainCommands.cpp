@@ -34,6 +34,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <tuple>
+
 namespace kv::gui {
 
 namespace {
@@ -88,14 +90,36 @@ void TMainForm::BuildMenus() {
   connect(keyAction_, &QAction::triggered, this, [this] { SetJatekTipus(JatekKulcs); });
   connect(alaptippAction_, &QAction::triggered, this, [this] { SetJatekTipus(JatekAlaptipp); });
 
+  // Items whose commands come with later pages are listed, disabled.
+  auto later = [this](QMenu* m, const char* text) { m->addAction(QString::fromUtf8(text))->setEnabled(false); };
+  QMenu* kulcsok = mb->addMenu("&Kulcsok");
+  for (const char* t : {"Új &kulcs...", "&Módosítás...", "&Törlés...", "Összea&dás...", "Kivonás...", "&Szorzás...",
+                        "&Import..."})
+    later(kulcsok, t);
+  kulcsok->addSeparator();
+  for (const char* t : {"&Adatok", "Mi&nimális garanciájú táblázat", "&Részletes találati táblázat"}) later(kulcsok, t);
+
   QMenu* muveletek = mb->addMenu("&Műveletek");
   muveletek->addAction(Action("&Oszlopszám számítás", "Oszlopszám számítás", 26, &TMainForm::CalcBtnClick));
   muveletek->addAction(Action("&Statisztika", "Statisztika", 6, &TMainForm::StatBtnClick));
   muveletek->addAction(Action("&Elemzés", "Elemzés", 7, &TMainForm::ElemzesBtnClick));
+  later(muveletek, "Szelvény&készítés");
   muveletek->addSeparator();
+  later(muveletek, "&Internetes szelvényfeladás...");
+  muveletek->addSeparator();
+  later(muveletek, "Szelvények &mentése kulcsként...");
+  later(muveletek, "Szelvények mentése szöveg&fájlba...");
+  muveletek->addSeparator();
+  later(muveletek, "&Találatkeresés");
   muveletek->addAction(Action("&Hibakeresés", "Hibakeresés", 15, &TMainForm::HibaBtnClick));
   muveletek->addSeparator();
   muveletek->addAction(Action("&Beállítások...", "Beállítások...", 17, &TMainForm::SetupBtnClick));
+
+  QMenu* nyomtatas = mb->addMenu("&Nyomtatás");
+  later(nyomtatas, "&Szelvények kitöltése...");
+  later(nyomtatas, "&Táblázatok nyomtatása...");
+  nyomtatas->addSeparator();
+  later(nyomtatas, "&Nyomtató beállítások...");
 
   QMenu* internet = mb->addMenu("&Internet");
   for (const TInternetCim& c : kInternetCimek) {
@@ -113,7 +137,7 @@ void TMainForm::BuildMenus() {
           [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(programDir_ + "/toto.txt")); });
   sugo->addSeparator();
   connect(sugo->addAction("&Névjegy..."), &QAction::triggered, this, &TMainForm::AboutClick);
-  for (QMenu* m : {fajl, jatek, muveletek, internet, sugo}) busyLocked_ << m;
+  for (QMenu* m : {fajl, jatek, kulcsok, muveletek, nyomtatas, internet, sugo}) busyLocked_ << m;
 }
 
 void TMainForm::BuildToolBar() {
@@ -147,6 +171,17 @@ void TMainForm::BuildToolBar() {
   button("CalcBtn", "Oszlopszám számítás", 26, [this] { CalcBtnClick(); });
   button("StatBtn", "Statisztika", 6, [this] { StatBtnClick(); });
   button("ElemzesBtn", "Elemzés", 7, [this] { ElemzesBtnClick(); });
+  // The ticket, printing and submission commands come with their pages; until
+  // then their buttons stand in their places, disabled.
+  h->addSpacing(6);
+  for (auto [name, hint, context] : {std::tuple{"SzelvenyBtn", "Szelvénykészítés", 8},
+                                     {"ITicketBtn", "Internetes szelvényfeladás...", 999},
+                                     {"SzelvenyFillBtn", "Szelvények kitöltése...", 33},
+                                     {"SzelvenyToKeyBtn", "Szelvények mentése kulcsként...", 8},
+                                     {"SzelvenyToTxtBtn", "Szelvények mentése szövegfájlba...", 999},
+                                     {"GridsPrintBtn", "Táblázatok nyomtatása...", 11},
+                                     {"TalalatBtn", "Találatkeresés", 13}})
+    button(name, QString::fromUtf8(hint), context, [] {})->setEnabled(false);
   h->addSpacing(6);
   button("HibaBtn", "Hibakeresés", 15, [this] { HibaBtnClick(); });
   button("SetupBtn", "Beállítások...", 17, [this] { SetupBtnClick(); });

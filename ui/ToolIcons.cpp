@@ -76,6 +76,52 @@ const std::map<QString, TRajz>& Rajzok() {
          p.drawEllipse(6, 6, 7, 7);
          p.drawLine(12, 12, 17, 17);
        }},
+      {"SzelvenyBtn", [](QPainter& p) { // a ticket with marks
+         p.setBrush(QColor(0xFF, 0xF8, 0xE0));
+         p.drawRect(3, 2, 14, 16);
+         p.setPen(QPen(QColor(0xC0, 0x10, 0x10), 1.5));
+         for (int r = 0; r < 3; ++r) p.drawLine(6 + 3 * r, 5 + 4 * r, 8 + 3 * r, 7 + 4 * r);
+       }},
+      {"ITicketBtn", [](QPainter& p) { // a globe
+         p.setBrush(QColor(0x60, 0xA0, 0xE0));
+         p.drawEllipse(2, 2, 16, 16);
+         p.setBrush(Qt::NoBrush);
+         p.drawEllipse(6, 2, 8, 16);
+         p.drawLine(2, 10, 18, 10);
+       }},
+      {"SzelvenyFillBtn", [](QPainter& p) { // a printer
+         p.setBrush(Qt::white);
+         p.drawRect(5, 2, 10, 6);
+         p.setBrush(QColor(0x90, 0x90, 0x90));
+         p.drawRect(2, 8, 16, 7);
+         p.setBrush(Qt::white);
+         p.drawRect(5, 13, 10, 5);
+       }},
+      {"SzelvenyToKeyBtn", [](QPainter& p) { // a sheet and a key
+         Lap(p);
+         p.setBrush(QColor(0xD0, 0xA0, 0x20));
+         p.drawEllipse(5, 9, 5, 5);
+         p.drawRect(10, 11, 6, 2);
+       }},
+      {"SzelvenyToTxtBtn", [](QPainter& p) { // a sheet of text lines
+         Lap(p);
+         for (int y = 8; y <= 15; y += 3) p.drawLine(6, y, 14, y);
+       }},
+      {"GridsPrintBtn", [](QPainter& p) { // a printed table
+         p.setBrush(Qt::white);
+         p.drawRect(3, 3, 14, 14);
+         p.drawLine(3, 8, 17, 8);
+         p.drawLine(3, 12, 17, 12);
+         p.drawLine(9, 3, 9, 17);
+       }},
+      {"TalalatBtn", [](QPainter& p) { // a target
+         p.setBrush(QColor(0xD0, 0x20, 0x20));
+         p.drawEllipse(2, 2, 16, 16);
+         p.setBrush(Qt::white);
+         p.drawEllipse(5, 5, 10, 10);
+         p.setBrush(QColor(0xD0, 0x20, 0x20));
+         p.drawEllipse(8, 8, 4, 4);
+       }},
       {"HibaBtn", [](QPainter& p) { // a red cross over a sheet
          Lap(p);
          p.setPen(QPen(QColor(0xD0, 0x10, 0x10), 2));

@@ -103,7 +103,9 @@ private slots:
     QCOMPARE(uzenetek_->uzenetek.value(0),
              "Nem találom a " + dir_->path() + "/kvart32.hlp fájlt. A súgó funkció így nem lesz használható!");
     for (const char* b : {"NewBtn", "LoadBtn", "SaveBtn", "KeyBtn", "AlaptippBtn", "CalcBtn", "StatBtn", "ElemzesBtn",
-                          "HibaBtn", "SetupBtn", "HelpBtn", "HelpSearchBtn", "AbortBtn"}) {
+                          "SzelvenyBtn", "ITicketBtn", "SzelvenyFillBtn", "SzelvenyToKeyBtn", "SzelvenyToTxtBtn",
+                          "GridsPrintBtn", "TalalatBtn", "HibaBtn", "SetupBtn", "HelpBtn", "HelpSearchBtn",
+                          "AbortBtn"}) {
       auto* tb = form_->findChild<QToolButton*>(b);
       QVERIFY2(tb, b);
       QVERIFY2(!tb->icon().isNull(), b);
