@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -38,11 +39,16 @@ public:
   QString megnyitando, mentendo;
 };
 
-// Closes whatever modal dialog opens next (the about box at the first showing).
-void CloseNextModal() {
-  QTimer::singleShot(0, [] {
-    if (QWidget* w = QApplication::activeModalWidget()) w->close();
-    else CloseNextModal();
+// Closes the modal dialog that opens next (the about box at the first
+// showing) and says so through closed.
+void CloseNextModal(bool* closed) {
+  QTimer::singleShot(0, [closed] {
+    if (QWidget* w = QApplication::activeModalWidget()) {
+      w->close();
+      *closed = true;
+    } else {
+      CloseNextModal(closed);
+    }
   });
 }
 
@@ -83,11 +89,14 @@ private slots:
     dir_ = std::make_unique<QTemporaryDir>();
     uzenetek_ = std::make_unique<TFajlUzenetek>();
     form_ = std::make_unique<TMainForm>(dir_->path(), *uzenetek_);
-    CloseNextModal();
+    bool aboutClosed = false;
+    CloseNextModal(&aboutClosed);
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QTRY_VERIFY(aboutClosed);
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-    form_->activateWindow();
+    // The offscreen platform does not hand the activation back once the dialog is gone.
+    QApplication::setActiveWindow(form_.get());
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
   }
   void cleanup() {
@@ -195,6 +204,30 @@ private slots:
     QCOMPARE(Grid("FeltetelSG")->Cell(3, 1), QString("11"));
     QCOMPARE(Panel("OszlopPanel"), QString("3 oszlop")); // the count shown when it was saved
     QCOMPARE(form_->windowTitle(), QString("KVARTELLO - proba"));
+  }
+
+  void errorSearchMarksAndAnEditClearsThem() {
+    TypeBaseTips("1");
+    form_->SelectTab(LapEredmenyek);
+    for (int m = 1; m <= 13; ++m) Type("EredmenySG", 0, kv::MatchRow(m), m == 3 ? "X" : "1");
+    Type("PlusEredmenySG", 0, 0, "1");
+    int messages = uzenetek_->uzenetek.size();
+    Click("HibaBtn");
+    QCOMPARE(uzenetek_->uzenetek.size(), messages); // nothing refused
+    QVERIFY(form_->ResultFlags() & EredmenyHibakereses);
+    QCOMPARE(form_->CurrentTab(), int(LapTippek));
+    Type("AlaptippSG", 0, kv::MatchRow(3), "1X"); // the fix the marks asked for
+    QVERIFY(!(form_->ResultFlags() & EredmenyHibakereses));
+  }
+
+  void summaryWritesTheListOntoTheTippekPage() {
+    form_->SelectTab(LapAlaptippek);
+    for (int m = 1; m <= 14; ++m) Type("AlaptippekSG", 0, kv::MatchRow(m), m == 2 ? "X" : "1");
+    QTest::mouseClick(form_->findChild<QPushButton*>("OsszesitBtn"), Qt::LeftButton);
+    QCOMPARE(form_->CurrentTab(), int(LapTippek));
+    QCOMPARE(Grid("AlaptippSG")->Cell(0, kv::MatchRow(1)), QString("1"));
+    QCOMPARE(Grid("AlaptippSG")->Cell(0, kv::MatchRow(2)), QString("X"));
+    QCOMPARE(Grid("PlustippSG")->Cell(0, 0), QString("1"));
   }
 
   void loadRefusesAFileOfTheWrongSize() {
