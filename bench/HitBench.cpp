@@ -1,7 +1,7 @@
 // The hit search: the hit pass over 3^14 columns beside the bare count pass,
 // and the winner lists over a full ticket store of 99,999 records.
 
-#include "BenchBets.h"
+#include "support/BenchBets.h"
 #include "engine/Talalat.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // The statistics pass over 3^14 columns, beside the literal rules, and the
 // analysis pass over the same bet.
 
-#include "BenchBets.h"
+#include "support/BenchBets.h"
 #include "engine/Elemzes.h"
 #include "engine/Jatek.h"
 #include "engine/Statisztika.h"

@@ -1,4 +1,4 @@
-#include "BenchBets.h"
+#include "support/BenchBets.h"
 
 namespace kv::bench {
 
