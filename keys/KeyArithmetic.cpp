@@ -72,10 +72,15 @@ std::vector<std::string_view> Characters(std::string_view s) {
 
 TTipp FirstSign(const std::string& tip) { return TextToTipp(std::string_view(tip).substr(0, 1)); }
 
-// B's signs that the sum's base tip lacks are appended, at most three characters in all.
+// B's signs that the sum's base tip lacks are appended, at most three
+// characters in all. The sign is compared and appended upper-cased: a lower
+// "x" appended beside an "X" would leave the tip with a sign twice and push
+// out the one it lacks, and the editor would then refuse B's columns.
 void MergeBaseTip(std::string& tip, const std::string& b) {
-  for (std::string_view c : Characters(b))
-    if (Utf8Length(tip) < KeyAlaptippCapacity && UpperAscii(tip).find(c) == std::string::npos) tip += c;
+  for (std::string_view c : Characters(b)) {
+    std::string u = UpperAscii(c);
+    if (Utf8Length(tip) < KeyAlaptippCapacity && UpperAscii(tip).find(u) == std::string::npos) tip += u;
+  }
 }
 
 } // namespace

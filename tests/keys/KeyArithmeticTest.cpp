@@ -102,7 +102,7 @@ TEST_F(KeyArithmeticTest, SumBaseTipTakesTheSignsItLacksUpToThree) {
   } cases[] = {
       {"1X", "X2", "1X2"}, {"2", "1X", "21X"}, {"1X2", "21", "1X2"}, {"X2", "", "X2"},
       {"", "12", "12"},    {"1", "1", "1"},    {"x", "X", "x"}, // the tip is upper-cased for the comparison
-      {"1X", "x2", "1Xx"}, // ... the appended character is not, and then the tip is full
+      {"1X", "x2", "1X2"}, {"2", "x", "2X"}, // ... and so is the appended one
   };
   for (auto c : cases) {
     SCOPED_TRACE(std::string(c.a) + " + " + c.b);
