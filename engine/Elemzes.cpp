@@ -40,47 +40,22 @@ std::int64_t ElemzesMenet(TJatek& jatek, IProgress* progress, ElemzesDb& db) {
                           [&](const TMenet& menet) { return ElemzesMenet(menet, jatek.Tippek(), progress, db); });
 }
 
-// The loop of the filter pass, with the analysis's acceptance step.
+// The filter pass with the analysis's acceptance step: one failure past the
+// allowed error still counts, so failures are counted that far.
 std::int64_t ElemzesMenet(const TMenet& menet, const TTippek& tippek, IProgress* progress, ElemzesDb& db) {
   db.assign(tippek.feltetelek.size(), 0);
   const TElemzo elemzo(tippek);
-  TOszlopGenerator& g = menet.generator;
-  std::vector<TOszlop>* lista = menet.elfogadottLista;
-  if (lista) {
-    lista->clear();
-    lista->reserve(static_cast<std::size_t>(g.Osszes()));
-  }
-  const std::int64_t osszes = g.Osszes();
-  const std::int64_t lepes = osszes / 100;
-  std::int64_t kovetkezoJelzes = lepes, i = 0, elfogadottDb = 0;
-  int jelzett = -1;
-  if (g.Ures()) return 0;
-  // One failure past the allowed error still counts; beyond that Hibak may stop early.
   const int hatar = menet.szukitesiHiba + 1;
-  for (;;) {
-    const TOszlopKep& o = g.Kep();
-    std::span<const TOszlop> eddig = lista ? std::span<const TOszlop>(*lista) : std::span<const TOszlop>();
-    int hibak = menet.szuro.Hibak(o, hatar, eddig);
-    if (hibak < hatar) {
-      ++elfogadottDb;
-      if (lista) lista->push_back(OszlopFromKep(o));
-    } else if (hibak == hatar) {
-      elemzo.Szamol(o, eddig, db);
-    }
-    if (++i >= kovetkezoJelzes && progress) {
-      jelzett = static_cast<int>(i * 100 / osszes);
-      progress->SetPercent(static_cast<std::uint8_t>(jelzett));
-      kovetkezoJelzes += lepes;
-      if (progress->AbortRequested()) {
-        db.clear();
-        if (lista) lista->clear(); // an aborted pass accepted nothing
-        return -1;
-      }
-    }
-    if (g.Kovetkezo(elfogadottDb)) break;
+  auto dontes = [&](const TOszlopKep& o, int hibak, std::span<const TOszlop> eddig) {
+    if (hibak == hatar) elemzo.Szamol(o, eddig, db);
+    return hibak < hatar;
+  };
+  std::int64_t n = MenetHatarral(menet, progress, hatar, dontes, [](const TOszlopKep&) {});
+  if (n < 0) {
+    db.clear();
+    if (menet.elfogadottLista) menet.elfogadottLista->clear(); // an aborted pass accepted nothing
   }
-  if (progress && jelzett < 100) progress->SetPercent(100);
-  return elfogadottDb;
+  return n;
 }
 
 std::string ElemzesSzam(std::int32_t v) { return PadDigits(std::to_string(v), 6); }

@@ -6,6 +6,8 @@
 #include "engine/Szuro.h"
 
 #include <cstdint>
+#include <span>
+#include <utility>
 #include <vector>
 
 namespace kv {
@@ -26,10 +28,12 @@ struct TMenet {
   std::vector<TOszlop>* elfogadottLista = nullptr; // kept only when a Hibapont condition needs it
 };
 
-// Runs the pass, calling elfogadva(kep) for every accepted column. Returns
-// the number of accepted columns, or -1 when the pass was aborted.
-template <class F>
-std::int64_t Menet(const TMenet& menet, IProgress* progress, F&& elfogadva) {
+// The loop every pass shares. Each column's failed records are counted up
+// to `hatar`; dontes(kep, hibak, eddig) says whether the column is accepted,
+// and elfogadva(kep) then hears of it. Returns the number of accepted
+// columns, or -1 when the pass was aborted.
+template <class D, class F>
+std::int64_t MenetHatarral(const TMenet& menet, IProgress* progress, int hatar, D&& dontes, F&& elfogadva) {
   TOszlopGenerator& g = menet.generator;
   std::vector<TOszlop>* lista = menet.elfogadottLista;
   if (lista) {
@@ -44,7 +48,7 @@ std::int64_t Menet(const TMenet& menet, IProgress* progress, F&& elfogadva) {
   for (;;) {
     const TOszlopKep& o = g.Kep();
     std::span<const TOszlop> eddig = lista ? std::span<const TOszlop>(*lista) : std::span<const TOszlop>();
-    if (menet.szuro.Elfogadhato(o, menet.szukitesiHiba, eddig)) {
+    if (dontes(o, menet.szuro.Hibak(o, hatar, eddig), eddig)) {
       ++elfogadottDb;
       if (lista) lista->push_back(OszlopFromKep(o));
       elfogadva(o);
@@ -62,6 +66,16 @@ std::int64_t Menet(const TMenet& menet, IProgress* progress, F&& elfogadva) {
   // (47,829 x 100 of 3^14); the gauge still ends full.
   if (progress && jelzett < 100) progress->SetPercent(100);
   return elfogadottDb;
+}
+
+// The pass of the acceptance rule: a column is accepted when it fails no
+// more records than the allowed reduction error.
+template <class F>
+std::int64_t Menet(const TMenet& menet, IProgress* progress, F&& elfogadva) {
+  const int limit = menet.szukitesiHiba;
+  return MenetHatarral(
+      menet, progress, limit, [limit](const TOszlopKep&, int hibak, std::span<const TOszlop>) { return hibak <= limit; },
+      std::forward<F>(elfogadva));
 }
 
 } // namespace kv
