@@ -234,14 +234,14 @@ bool TMainForm::Elokeszit(TBevitel& be) {
 void TMainForm::CalcBtnClick() {
   TBevitel be;
   if (!Elokeszit(be)) return;
-  Computation(FutasOszlopszam, "Oszlopszám számítás...", [this](IProgress* p) { return jatek_.SzuroMenet(p); });
+  Computation("Oszlopszám számítás...", [this](IProgress* p) { return jatek_.SzuroMenet(p); });
 }
 
 void TMainForm::StatBtnClick() {
   TBevitel be;
   if (!Elokeszit(be)) return;
   statisztikaPage_->ScrollToStart();
-  std::int64_t n = Computation(FutasStatisztika, "Statisztika készítés...", [this](IProgress* p) {
+  std::int64_t n = Computation("Statisztika készítés...", [this](IProgress* p) {
     return StatisztikaMenet(jatek_, p, jatszma_.statisztika);
   });
   if (n < 0) {
@@ -258,7 +258,7 @@ void TMainForm::ElemzesBtnClick() {
   if (!Elokeszit(be)) return;
   ClearResults(EredmenyElemzes);
   elemzesPage_->ScrollToStart();
-  std::int64_t n = Computation(FutasElemzes, "Elemzés...", [this](IProgress* p) {
+  std::int64_t n = Computation("Elemzés...", [this](IProgress* p) {
     return ElemzesMenet(jatek_, p, jatszma_.elemzes);
   });
   if (n < 0) return;

@@ -208,7 +208,7 @@ void TMainForm::EndComputation() {
   gauge_->setValue(0);
 }
 
-std::int64_t TMainForm::Computation(int futas, const QString& text,
+std::int64_t TMainForm::Computation(const QString& text,
                                     const std::function<std::int64_t(IProgress*)>& pass) {
   FocusPanel();
   ShowBaseCount(jatek_.GeneratorInditas());
@@ -217,7 +217,6 @@ std::int64_t TMainForm::Computation(int futas, const QString& text,
   QApplication::processEvents();
   BeginComputation();
   TGaugeProgress progress(*this);
-  (void)futas;
   std::int64_t n = pass(&progress);
   EndComputation();
   if (closeAfterPass_) QTimer::singleShot(0, this, &QWidget::close);

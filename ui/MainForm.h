@@ -99,7 +99,7 @@ private:
   TKulcsValasztas KulcsValasztas() const;
   bool Elokeszit(TBevitel& be);
   // The busy frame around a pass: status text, locked window, gauge, abort.
-  std::int64_t Computation(int futas, const QString& text, const std::function<std::int64_t(IProgress*)>& pass);
+  std::int64_t Computation(const QString& text, const std::function<std::int64_t(IProgress*)>& pass);
   void BeginComputation();
   void EndComputation();
   void ShowBaseCount(std::int64_t n);
