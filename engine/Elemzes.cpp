@@ -3,34 +3,33 @@
 #include "engine/Szoveg.h"
 #include "engine/Szuro.h"
 
-#include <span>
+#include <bit>
+
 
 namespace kv {
 
 namespace {
 
 // Tells which records a column fails. Only the columns that missed by one
-// failure are asked, but every record is then tested: each record gets a
-// filter of its own, so it is tested with the tables the filter pass uses
-// rather than measured on the column.
+// failure are asked, but then every record is tested, with the tables the
+// filter pass uses rather than measured on the column.
 class TElemzo {
 public:
-  explicit TElemzo(const TTippek& tippek) {
-    TTippek egy = tippek;
-    szurok_.resize(tippek.feltetelek.size());
-    for (std::size_t r = 0; r < szurok_.size(); ++r) {
-      egy.feltetelek.assign(1, tippek.feltetelek[r]);
-      szurok_[r].Build(egy);
-    }
+  explicit TElemzo(const TTippek& tippek) : bitek_(0) {
+    szuro_.Build(tippek, true);
+    bitek_.resize(static_cast<std::size_t>(szuro_.RekordSzavak()));
   }
 
-  void Szamol(const TOszlopKep& o, std::span<const TOszlop> eddig, ElemzesDb& db) const {
-    for (std::size_t r = 0; r < szurok_.size(); ++r)
-      if (szurok_[r].Hibak(o, 0, eddig) > 0) ++db[r];
+  void Szamol(const TOszlopKep& o, const THibapontok* hibapontok, ElemzesDb& db) {
+    szuro_.HibasRekordok(o, hibapontok, bitek_);
+    for (std::size_t w = 0; w < bitek_.size(); ++w)
+      for (std::uint64_t b = bitek_[w]; b != 0; b &= b - 1)
+        ++db[w * 64 + static_cast<std::size_t>(std::countr_zero(b))];
   }
 
 private:
-  std::vector<TSzuro> szurok_;
+  TSzuro szuro_;
+  std::vector<std::uint64_t> bitek_;
 };
 
 } // namespace
@@ -44,10 +43,10 @@ std::int64_t ElemzesMenet(TJatek& jatek, IProgress* progress, ElemzesDb& db) {
 // allowed error still counts, so failures are counted that far.
 std::int64_t ElemzesMenet(const TMenet& menet, const TTippek& tippek, IProgress* progress, ElemzesDb& db) {
   db.assign(tippek.feltetelek.size(), 0);
-  const TElemzo elemzo(tippek);
+  TElemzo elemzo(tippek);
   const int hatar = menet.szukitesiHiba + 1;
-  auto dontes = [&](const TOszlopKep& o, int hibak, std::span<const TOszlop> eddig) {
-    if (hibak == hatar) elemzo.Szamol(o, eddig, db);
+  auto dontes = [&](const TOszlopKep& o, int hibak) {
+    if (hibak == hatar) elemzo.Szamol(o, menet.hibapontok, db);
     return hibak < hatar;
   };
   std::int64_t n = MenetHatarral(menet, progress, hatar, dontes, [](const TOszlopKep&) {});

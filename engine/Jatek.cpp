@@ -9,6 +9,7 @@ bool TJatek::Elokeszit(TBevitel& be, const TKulcsValasztas& kulcs, THiba& hiba) 
   if (ParseTippek(be, tippek_, hiba) < 0) return false;
   kulcs_ = kulcs.adat;
   szuro_.Build(tippek_);
+  hibapontok_.Build(tippek_);
   return true;
 }
 
@@ -24,7 +25,8 @@ std::int64_t TJatek::GeneratorInditas() {
 }
 
 TMenet TJatek::MenetAdatok() {
-  return TMenet{generator_, szuro_, tippek_.szukitesiHiba, tippek_.vanHibapont ? &elfogadottLista_ : nullptr};
+  return TMenet{generator_, szuro_, tippek_.szukitesiHiba, tippek_.vanHibapont ? &elfogadottLista_ : nullptr,
+                hibapontok_.Ures() ? nullptr : &hibapontok_};
 }
 
 std::int64_t TJatek::SzuroMenet(IProgress* progress) {

@@ -79,6 +79,7 @@ private:
   TOszlopGenerator generator_;
   TKulcsAdat kulcs_;
   std::vector<TOszlop> elfogadottLista_;
+  THibapontok hibapontok_;
   std::int64_t elfogadottOszlopok_ = -1;
   int runState_ = FutasNincs;
 };

@@ -17,25 +17,12 @@ std::string SignsOf(const std::string& s) {
 
 } // namespace
 
-void TOszlopGenerator::SetMatch(int m, int index) {
-  const TJelek& j = jelek_[m];
-  char c = j.jel[index], b = j.betu[index];
-  std::uint16_t bit = static_cast<std::uint16_t>(1u << m);
-  kep_.maszk[JelSlot(aktualis_[m])] &= static_cast<std::uint16_t>(~bit);
-  kep_.maszk[BetuSlot(aktualis_[14 + m])] &= static_cast<std::uint16_t>(~bit);
-  aktualis_[m] = c;
-  aktualis_[14 + m] = b;
-  kep_.maszk[JelSlot(c)] |= bit;
-  int bs = BetuSlot(b);
-  kep_.maszk[bs] |= bit;
-  kep_.betu[m] = static_cast<std::uint8_t>(bs == SlotBlankBetu ? 3 : bs - 3);
-}
-
 void TOszlopGenerator::InitBase(const std::array<std::string, 13>& jelek, const std::string& plusJelek) {
-  aktualis_.fill(' ');
   kep_ = TOszlopKep{};
   kep_.maszk[SlotBlankJel] = AllMatches;
   kep_.maszk[SlotBlankBetu] = AllMatches;
+  jelSlot_.fill(SlotBlankJel);
+  betuSlot_.fill(SlotBlankBetu);
   for (int m = 0; m < MatchCount; ++m) {
     std::string s = SignsOf(jelek[m]);
     TJelek& j = jelek_[m];
@@ -45,6 +32,7 @@ void TOszlopGenerator::InitBase(const std::array<std::string, 13>& jelek, const 
       j.jel[i] = s[i];
       j.betu[i] = static_cast<char>('A' + i);
     }
+    j.Kesz();
     index_[m] = 0;
     SetMatch(m, 0);
   }
@@ -65,6 +53,7 @@ std::int64_t TOszlopGenerator::AlaptippInit(const std::array<std::string, 13>& j
   std::int64_t alap = n * plusHossz_;
   InitEloszlas(eloszlas);
   osszes_ = n * plusHossz_; // after the distribution took the +1 over, plusHossz_ is 1
+  egyszeru_ = !eloszlasBe_;
   return alap;
 }
 
@@ -123,7 +112,7 @@ bool TOszlopGenerator::LepOdometer() {
   return true;
 }
 
-bool TOszlopGenerator::Kovetkezo(std::int64_t elfogadottOszlopok) {
+bool TOszlopGenerator::KovetkezoAltalanos(std::int64_t elfogadottOszlopok) {
   bool vege;
   if (!kulcsMod_) {
     vege = LepOdometer();
@@ -176,6 +165,7 @@ void TOszlopGenerator::BuildForditas(const std::array<bool, 13>& fix, const TKul
         f.betu[f.hossz] = static_cast<char>('A' + k);
         ++f.hossz;
       }
+      f.Kesz();
     }
   }
 }
@@ -215,6 +205,7 @@ std::int64_t TOszlopGenerator::KulcsInit(const std::array<std::string, 13>& jele
                                          const std::array<int, 3>& eloszlas, const std::array<bool, 13>& fix,
                                          const TKulcsAdat& kulcs) {
   kulcsMod_ = true;
+  egyszeru_ = false;
   InitBase(jelek, plusJelek);
   std::int64_t alap = plusHossz_;
   std::int64_t fixSzorzo = 1;

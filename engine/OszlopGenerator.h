@@ -33,25 +33,57 @@ public:
                          const std::array<int, 3>& eloszlas, const std::array<bool, 13>& fix,
                          const TKulcsAdat& kulcs);
 
-  const TOszlopSzoveg& Aktualis() const { return aktualis_; }
+  // The current column as text (tests and the literal rules read it).
+  TOszlopSzoveg Aktualis() const { return SzovegFromKep(kep_); }
   const TOszlopKep& Kep() const { return kep_; }
   std::int64_t Osszes() const { return osszes_; }
   // True when the run delivers no column at all (a key whose columns are all unusable).
   bool Ures() const { return osszes_ == 0; }
 
+  // The columns of one round of the 13 matches when the run repeats that
+  // round once per +1 sign (a base tip run without a distribution), else 0.
+  std::int64_t PlusKor() const { return !kulcsMod_ && !eloszlasBe_ && plusHossz_ > 1 ? osszes_ / plusHossz_ : 0; }
+
   // Steps to the next column; true when the run is complete. The +1
   // distribution reads how many columns the running pass has accepted.
-  bool Kovetkezo(std::int64_t elfogadottOszlopok);
+  // Match 1 turns at every step, so its step is kept inline.
+  bool Kovetkezo(std::int64_t elfogadottOszlopok) {
+    if (egyszeru_ && index_[0] + 1 < jelek_[0].hossz) {
+      SetMatch(0, ++index_[0]);
+      return false;
+    }
+    return KovetkezoAltalanos(elfogadottOszlopok);
+  }
 
 private:
   struct TJelek {
     std::array<char, 3> jel{' ', ' ', ' '};
     std::array<char, 3> betu{' ', ' ', ' '};
     std::uint8_t hossz = 1;
+    // The mask slots and letter code of each, derived once by Kesz.
+    std::array<std::uint8_t, 3> jelSlot{SlotBlankJel, SlotBlankJel, SlotBlankJel};
+    std::array<std::uint8_t, 3> betuSlot{SlotBlankBetu, SlotBlankBetu, SlotBlankBetu};
+    void Kesz() {
+      for (int i = 0; i < 3; ++i) {
+        jelSlot[i] = static_cast<std::uint8_t>(JelSlot(jel[i]));
+        betuSlot[i] = static_cast<std::uint8_t>(BetuSlot(betu[i]));
+      }
+    }
   };
 
-  void SetMatch(int m, int index);
-  void SetPlus(char c) { aktualis_[13] = c; kep_.plus = c; }
+  void SetMatch(int m, int index) {
+    const TJelek& j = jelek_[m];
+    const std::uint16_t bit = static_cast<std::uint16_t>(1u << m);
+    kep_.maszk[jelSlot_[m]] &= static_cast<std::uint16_t>(~bit);
+    kep_.maszk[betuSlot_[m]] &= static_cast<std::uint16_t>(~bit);
+    jelSlot_[m] = j.jelSlot[index];
+    betuSlot_[m] = j.betuSlot[index];
+    kep_.maszk[jelSlot_[m]] |= bit;
+    kep_.maszk[betuSlot_[m]] |= bit;
+    kep_.betu[m] = static_cast<std::uint8_t>(betuSlot_[m] == SlotBlankBetu ? 3 : betuSlot_[m] - 3);
+  }
+  void SetPlus(char c) { kep_.plus = c; }
+  bool KovetkezoAltalanos(std::int64_t elfogadottOszlopok);
   void InitBase(const std::array<std::string, 13>& jelek, const std::string& plusJelek);
   void InitEloszlas(const std::array<int, 3>& eloszlas);
   void EloszlasLepes(std::int64_t elfogadott);
@@ -66,8 +98,10 @@ private:
   std::array<char, 3> plusJelek_{' ', ' ', ' '};
   std::uint8_t plusHossz_ = 1;
   std::uint8_t plusIndex_ = 0;
-  TOszlopSzoveg aktualis_{};
   TOszlopKep kep_;
+  std::array<std::uint8_t, 13> jelSlot_{};  // the mask slots each match's bit is in now
+  std::array<std::uint8_t, 13> betuSlot_{};
+  bool egyszeru_ = false; // a base tip run without a distribution: a step is the odometer alone
   std::int64_t osszes_ = 0;
 
   // key mode

@@ -26,6 +26,8 @@ constexpr int JelSlot(char c) { return c == '1' ? 0 : c == 'X' ? 1 : c == '2' ? 
 constexpr int BetuSlot(char c) { return c == 'A' ? 3 : c == 'B' ? 4 : c == 'C' ? 5 : SlotBlankBetu; }
 
 TOszlopKep KepFromSzoveg(const TOszlopSzoveg& sz);
+// The text of the column: signs, the +1, letters.
+TOszlopSzoveg SzovegFromKep(const TOszlopKep& k);
 // The 14-byte record of the column (signs only), as the accepted-columns list stores it.
 TOszlop OszlopFromKep(const TOszlopKep& k);
 

@@ -1,5 +1,6 @@
 #include "engine/Szuro.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace kv {
@@ -63,29 +64,28 @@ void TSzuro::TTomorites::Set(std::uint16_t halmaz) {
   loDb = std::popcount(static_cast<unsigned>(halmaz & 127));
 }
 
-void TSzuro::AddSorozatFeltetel(const TFeltetel& f) {
+void TSzuro::AddSorozatFeltetel(const TFeltetel& f, int sor) {
   int slot = SlotOf(f.tippresz.empty() ? ' ' : f.tippresz[0]);
   std::uint16_t halmaz = f.Halmaz();
-  if (slot == SlotBlankJel) {
-    // No sign ever matches: the value is the same for every column.
-    int v = SorozatErtek(f.tipus, 0, halmaz);
-    if (!(f.min <= v && v <= f.max)) {
-      auto& t = sorozatHibak_[0];
-      if (t.empty()) t.assign(8192, 0);
-      for (auto& x : t) ++x;
-    }
-    return;
-  }
-  auto& t = sorozatHibak_[slot];
+  // No sign ever matches a blank: the value is then the same for every column.
+  const bool allando = slot == SlotBlankJel;
+  if (allando) slot = 0;
+  auto& t = sorozatHibak_[static_cast<std::size_t>(slot)];
   if (t.empty()) t.assign(8192, 0);
+  auto& bitek = sorozatRekordok_[static_cast<std::size_t>(slot)];
+  if (rekordSzavak_ > 0 && bitek.empty()) bitek.assign(8192 * static_cast<std::size_t>(rekordSzavak_), 0);
   for (int m = 0; m < 8192; ++m) {
-    int v = SorozatErtek(f.tipus, static_cast<std::uint16_t>(m), halmaz);
-    if (!(f.min <= v && v <= f.max)) ++t[m];
+    int v = SorozatErtek(f.tipus, allando ? 0 : static_cast<std::uint16_t>(m), halmaz);
+    if (f.min <= v && v <= f.max) continue;
+    ++t[static_cast<std::size_t>(m)];
+    if (rekordSzavak_ > 0)
+      bitek[static_cast<std::size_t>(m * rekordSzavak_ + sor / 64)] |= std::uint64_t{1} << (sor % 64);
   }
 }
 
-void TSzuro::AddRekord(const TFeltetel& f, const TTippek& tippek) {
+void TSzuro::AddRekord(const TFeltetel& f, const TTippek& tippek, int sor) {
   TRekord r{};
+  r.sor = sor;
   r.tipus = f.tipus;
   r.halmaz = f.Halmaz();
   r.min = f.min;
@@ -117,7 +117,8 @@ void TSzuro::AddRekord(const TFeltetel& f, const TTippek& tippek) {
   }
   case KAtlag: {
     // The summed hit count over all entries is a sum over matches of how many
-    // entries hold the column's sign there.
+    // entries hold the column's sign there. The value grows with the sum, so
+    // the range becomes a range of sums and no division is left per column.
     int darab = std::min<int>(f.darab, static_cast<int>(tippek.aktivAlaptippek.size()));
     std::array<TSulyTabla, 3> t;
     for (int s = 0; s < 3; ++s) {
@@ -127,13 +128,23 @@ void TSzuro::AddRekord(const TFeltetel& f, const TTippek& tippek) {
           if (((r.halmaz >> k) & 1) && (tippek.aktivAlaptippek[i][k] & (1 << s))) ++suly[k];
       t[s].Set(suly);
     }
+    r.min = 1;
+    r.max = 0;
+    for (int osszeg = 0; osszeg <= darab * MatchCount; ++osszeg) {
+      int v = AtlagErtek(osszeg, f.darab);
+      if (v < f.min || v > f.max) continue;
+      if (r.min > r.max) r.min = osszeg;
+      r.max = osszeg;
+    }
     r.tabla = static_cast<int>(sulyok_.size());
-    r.atlagDarab = f.darab;
     sulyok_.push_back(t);
     draga_.push_back(r);
     return;
   }
-  case KHibapont: hibapont_.push_back(r); return;
+  case KHibapont:
+    r.tabla = static_cast<int>(hibapont_.size()); // THibapontok numbers its spaces the same way
+    hibapont_.push_back(r);
+    return;
   case KIsmetlodes: {
     TTomorites t;
     t.Set(r.halmaz);
@@ -146,20 +157,24 @@ void TSzuro::AddRekord(const TFeltetel& f, const TTippek& tippek) {
   }
 }
 
-void TSzuro::Build(const TTippek& tippek) {
+void TSzuro::Build(const TTippek& tippek, bool rekordonkent) {
   for (auto& t : sorozatHibak_) t.clear();
+  for (auto& t : sorozatRekordok_) t.clear();
   olcso_.clear();
   draga_.clear();
   hibapont_.clear();
   sulyok_.clear();
   tomoritesek_.clear();
-  for (const TFeltetel& f : tippek.feltetelek) {
-    if (f.tipus == KDarabszam || f.tipus == KRagadas || f.tipus == KTavolsag) AddSorozatFeltetel(f);
-    else AddRekord(f, tippek);
+  const int n = static_cast<int>(tippek.feltetelek.size());
+  rekordSzavak_ = rekordonkent ? (n + 63) / 64 : 0;
+  for (int i = 0; i < n; ++i) {
+    const TFeltetel& f = tippek.feltetelek[static_cast<std::size_t>(i)];
+    if (f.tipus == KDarabszam || f.tipus == KRagadas || f.tipus == KTavolsag) AddSorozatFeltetel(f, i);
+    else AddRekord(f, tippek, i);
   }
 }
 
-bool TSzuro::Megfelel(const TRekord& r, const TOszlopKep& o, std::span<const TOszlop> elfogadott) const {
+bool TSzuro::Megfelel(const TRekord& r, const TOszlopKep& o) const {
   int v = 0;
   switch (r.tipus) {
   case KTalalatok:
@@ -184,7 +199,7 @@ bool TSzuro::Megfelel(const TRekord& r, const TOszlopKep& o, std::span<const TOs
   }
   case KAtlag: {
     const auto& t = sulyok_[r.tabla];
-    v = AtlagErtek(t[0].Osszeg(o.maszk[0]) + t[1].Osszeg(o.maszk[1]) + t[2].Osszeg(o.maszk[2]), r.atlagDarab);
+    v = t[0].Osszeg(o.maszk[0]) + t[1].Osszeg(o.maszk[1]) + t[2].Osszeg(o.maszk[2]);
     break;
   }
   case KIsmetlodes: {
@@ -195,21 +210,45 @@ bool TSzuro::Megfelel(const TRekord& r, const TOszlopKep& o, std::span<const TOs
     v = kMoho.db[r.hossz - 2][kezdet & AllMatches];
     break;
   }
-  case KHibapont: return Hibapont(OszlopFromKep(o), elfogadott, r.halmaz) > r.max;
   default: break;
   }
   return r.min <= v && v <= r.max;
 }
 
-int TSzuro::Hibak(const TOszlopKep& o, int limit, std::span<const TOszlop> elfogadott) const {
+int TSzuro::AlapHibak(const TOszlopKep& o, int limit) const {
   int hibak = 0;
   for (int s = 0; s < 6; ++s)
     if (!sorozatHibak_[s].empty()) hibak += sorozatHibak_[s][o.maszk[s] & AllMatches];
   if (hibak > limit) return hibak;
-  for (const auto* csoport : {&olcso_, &draga_, &hibapont_})
+  for (const auto* csoport : {&olcso_, &draga_})
     for (const TRekord& r : *csoport)
-      if (!Megfelel(r, o, elfogadott) && ++hibak > limit) return hibak;
+      if (!Megfelel(r, o) && ++hibak > limit) return hibak;
   return hibak;
+}
+
+int TSzuro::HibapontHibak(const TOszlopKep& o, int limit, int hibak, const THibapontok* hibapontok) const {
+  for (const TRekord& r : hibapont_) {
+    if (hibak > limit) return hibak;
+    // With nothing accepted the distance is 13, which passes any Max below it.
+    bool hibas = hibapontok ? hibapontok->Hibas(r.tabla, o) : r.max >= MatchCount;
+    if (hibas) ++hibak;
+  }
+  return hibak;
+}
+
+void TSzuro::HibasRekordok(const TOszlopKep& o, const THibapontok* hibapontok, std::span<std::uint64_t> bitek) const {
+  std::fill(bitek.begin(), bitek.end(), 0);
+  for (std::size_t s = 0; s < 6; ++s) {
+    if (sorozatRekordok_[s].empty()) continue;
+    const std::uint64_t* sor = &sorozatRekordok_[s][(o.maszk[s] & AllMatches) * static_cast<std::size_t>(rekordSzavak_)];
+    for (std::size_t w = 0; w < bitek.size(); ++w) bitek[w] |= sor[w];
+  }
+  auto jelol = [&](const TRekord& r) { bitek[static_cast<std::size_t>(r.sor / 64)] |= std::uint64_t{1} << (r.sor % 64); };
+  for (const auto* csoport : {&olcso_, &draga_})
+    for (const TRekord& r : *csoport)
+      if (!Megfelel(r, o)) jelol(r);
+  for (const TRekord& r : hibapont_)
+    if (hibapontok ? hibapontok->Hibas(r.tabla, o) : r.max >= MatchCount) jelol(r);
 }
 
 } // namespace kv

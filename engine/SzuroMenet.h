@@ -5,8 +5,8 @@
 #include "engine/OszlopGenerator.h"
 #include "engine/Szuro.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -26,31 +26,51 @@ struct TMenet {
   const TSzuro& szuro;
   int szukitesiHiba = 0;
   std::vector<TOszlop>* elfogadottLista = nullptr; // kept only when a Hibapont condition needs it
+  THibapontok* hibapontok = nullptr;               // the same: the pass's accepted columns for Hibapont
 };
 
 // The loop every pass shares. Each column's failed records are counted up
-// to `hatar`; dontes(kep, hibak, eddig) says whether the column is accepted,
-// and elfogadva(kep) then hears of it. Returns the number of accepted
-// columns, or -1 when the pass was aborted.
+// to `hatar`; dontes(kep, hibak) says whether the column is accepted, and
+// elfogadva(kep) then hears of it. Returns the number of accepted columns,
+// or -1 when the pass was aborted.
+//
+// No record reads the +1 sign, so where the run goes through the 13 matches
+// once per +1 sign, the counts of the first round serve the others; only
+// Hibapont, which depends on what was accepted, is asked again.
 template <class D, class F>
 std::int64_t MenetHatarral(const TMenet& menet, IProgress* progress, int hatar, D&& dontes, F&& elfogadva) {
   TOszlopGenerator& g = menet.generator;
   std::vector<TOszlop>* lista = menet.elfogadottLista;
+  THibapontok* hibapontok = menet.hibapontok;
   if (lista) {
     lista->clear();
     lista->reserve(static_cast<std::size_t>(g.Osszes()));
   }
+  if (hibapontok) hibapontok->Uj();
   const std::int64_t osszes = g.Osszes();
   const std::int64_t lepes = osszes / 100;
-  std::int64_t kovetkezoJelzes = lepes, i = 0, elfogadottDb = 0;
+  const std::int64_t kor = hatar < 254 ? g.PlusKor() : 0;
+  std::vector<std::uint8_t> korHibak(static_cast<std::size_t>(kor));
+  std::int64_t kovetkezoJelzes = lepes, i = 0, elfogadottDb = 0, korHely = 0;
   int jelzett = -1;
   if (g.Ures()) return 0;
   for (;;) {
     const TOszlopKep& o = g.Kep();
-    std::span<const TOszlop> eddig = lista ? std::span<const TOszlop>(*lista) : std::span<const TOszlop>();
-    if (dontes(o, menet.szuro.Hibak(o, hatar, eddig), eddig)) {
+    int hibak;
+    if (kor == 0) {
+      hibak = menet.szuro.AlapHibak(o, hatar);
+    } else if (i < kor) {
+      hibak = std::min(menet.szuro.AlapHibak(o, hatar), hatar + 1);
+      korHibak[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(hibak);
+    } else {
+      if (korHely == kor) korHely = 0;
+      hibak = korHibak[static_cast<std::size_t>(korHely++)];
+    }
+    hibak = menet.szuro.HibapontHibak(o, hatar, hibak, hibapontok);
+    if (dontes(o, hibak)) {
       ++elfogadottDb;
       if (lista) lista->push_back(OszlopFromKep(o));
+      if (hibapontok) hibapontok->Felvesz(o);
       elfogadva(o);
     }
     if (++i >= kovetkezoJelzes && progress) {
@@ -74,7 +94,7 @@ template <class F>
 std::int64_t Menet(const TMenet& menet, IProgress* progress, F&& elfogadva) {
   const int limit = menet.szukitesiHiba;
   return MenetHatarral(
-      menet, progress, limit, [limit](const TOszlopKep&, int hibak, std::span<const TOszlop>) { return hibak <= limit; },
+      menet, progress, limit, [limit](const TOszlopKep&, int hibak) { return hibak <= limit; },
       std::forward<F>(elfogadva));
 }
 

@@ -61,7 +61,9 @@ TEST(Elemzes, AgreesWithLiteralRulesOnRandomBets) {
     std::int64_t vartDb = 0;
     ElemzesDb vart = LiteralElemzes(g1, t, vartDb);
     std::vector<TOszlop> lista;
-    TMenet m{g2, szuro, t.szukitesiHiba, t.vanHibapont ? &lista : nullptr};
+    THibapontok hibapontok;
+    hibapontok.Build(t);
+    TMenet m{g2, szuro, t.szukitesiHiba, t.vanHibapont ? &lista : nullptr, t.vanHibapont ? &hibapontok : nullptr};
     ElemzesDb kapott{5, 5};
     ASSERT_EQ(ElemzesMenet(m, t, nullptr, kapott), vartDb) << "bet " << bet;
     ASSERT_EQ(kapott, vart) << "bet " << bet;

@@ -57,7 +57,9 @@ TEST(Statisztika, AgreesWithLiteralPassOnRandomBets) {
     g2.AlaptippInit(t.alaptipp, t.plusTipp, t.plusEloszlas);
     TStatisztika vart = literal::StatPass(g1, t);
     std::vector<TOszlop> lista;
-    TMenet m{g2, szuro, t.szukitesiHiba, t.vanHibapont ? &lista : nullptr};
+    THibapontok hibapontok;
+    hibapontok.Build(t);
+    TMenet m{g2, szuro, t.szukitesiHiba, t.vanHibapont ? &lista : nullptr, t.vanHibapont ? &hibapontok : nullptr};
     TStatisztika kapott;
     kapott.db.fill(77); // the pass must clear what an earlier one left
     ASSERT_GE(StatisztikaMenet(m, t, nullptr, kapott), 0);

@@ -95,6 +95,40 @@ TEST(SzuroMenet, HibapontThinsGreedilyInGenerationOrder) {
   EXPECT_EQ(j.ElfogadottLista()[2][1], 4);
 }
 
+// Hibapont with every Max that thins a bet, over all matches or a part,
+// alone and beside a condition with an allowed failure (so that columns
+// within Max are accepted too and their balls overlap): the columns the
+// literal comparison with every earlier column keeps, in the same order.
+TEST(SzuroMenet, HibapontAgreesWithLiteralForEveryMax) {
+  struct TEset {
+    const char* merkozesek;
+    bool tarsFeltetellel;
+  };
+  const TEset esetek[] = {{"", false}, {"2-7", false}, {"", true}, {"1,3,5-8", true}};
+  for (const TEset& e : esetek)
+    for (int max = 0; max <= 6; ++max) {
+      TBevitel be = Bet("1", "1X");
+      for (int m = 0; m < 6; ++m) be.alaptipp[m] = "1X2";
+      be.alaptipp[6] = "X2";
+      be.alaptipp[9] = "";
+      be.feltetelek[0] = {e.merkozesek, "Hibapont", "", "", std::to_string(max)};
+      if (e.tarsFeltetellel) {
+        be.feltetelek[1] = {"1-6", "Darabszám", "1", "1", "3"};
+        be.szHiba = "1";
+      }
+      TJatek j;
+      THiba h;
+      ASSERT_TRUE(j.Elokeszit(be, TKulcsValasztas{}, h)) << h.uzenet;
+      TOszlopGenerator g;
+      const TTippek& t = j.Tippek();
+      g.AlaptippInit(t.alaptipp, t.plusTipp, t.plusEloszlas);
+      std::vector<TOszlop> vart = test::LiteralPass(g, t), kapott;
+      j.GeneratorInditas();
+      j.Menet(FutasOszlopszam, nullptr, [&](const TOszlopKep& o) { kapott.push_back(OszlopFromKep(o)); });
+      ASSERT_EQ(kapott, vart) << e.merkozesek << " max " << max;
+    }
+}
+
 // The compiled pass against the literal rules on random bets: the same columns in the same order.
 TEST(SzuroMenet, AgreesWithLiteralPassOnRandomBets) {
   std::mt19937 rng(777);
@@ -109,7 +143,9 @@ TEST(SzuroMenet, AgreesWithLiteralPassOnRandomBets) {
     g2.AlaptippInit(t.alaptipp, t.plusTipp, eloszlas);
     std::vector<TOszlop> vart = test::LiteralPass(g1, t);
     std::vector<TOszlop> lista, kapott;
-    TMenet m{g2, szuro, t.szukitesiHiba, t.vanHibapont ? &lista : nullptr};
+    THibapontok hibapontok;
+    hibapontok.Build(t);
+    TMenet m{g2, szuro, t.szukitesiHiba, t.vanHibapont ? &lista : nullptr, t.vanHibapont ? &hibapontok : nullptr};
     std::int64_t n = Menet(m, nullptr, [&](const TOszlopKep& o) { kapott.push_back(OszlopFromKep(o)); });
     ASSERT_EQ(n, static_cast<std::int64_t>(vart.size())) << "bet " << bet;
     ASSERT_EQ(kapott, vart) << "bet " << bet;

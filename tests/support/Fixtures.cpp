@@ -53,7 +53,7 @@ TFeltetel RandomFeltetel(std::mt19937& rng, const TTippek& t, bool hibapont) {
   }
   int a = static_cast<int>(rng() % (v + 1)), b = static_cast<int>(rng() % (v + 1));
   TFeltetel f = Feltetel(tipus, resz, std::min(a, b), std::max(a, b), halmaz);
-  if (tipus == KHibapont) f.max = static_cast<int>(rng() % 4);
+  if (tipus == KHibapont) f.max = static_cast<int>(rng() % 8);
   if (tipus == KTalalatok) f.adat = static_cast<int>(rng() % 50);
   if (tipus == KAtlag) f.darab = static_cast<int>(t.aktivAlaptippek.size());
   return f;
