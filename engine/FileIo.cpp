@@ -40,9 +40,24 @@ std::optional<TBytes> ReadFileBytes(const fs::path& path, std::size_t cap) {
 
 namespace {
 
-std::string SystemError(const std::string& what, int err) {
-  return what + ": " + std::strerror(err);
+// The reasons a user meets in Hungarian, like every other message of the
+// program; anything rarer keeps the system's own words.
+std::string Reason(int err) {
+  switch (err) {
+  case ENOSPC:
+  case EDQUOT: return "nincs elég szabad hely a lemezen";
+  case EFBIG: return "a fájl túl nagy";
+  case EACCES:
+  case EPERM: return "nincs hozzá jogosultság";
+  case EROFS: return "a lemez írásvédett";
+  case ENOENT:
+  case ENOTDIR: return "a mappa nem létezik";
+  case EIO: return "lemezhiba";
+  default: return std::strerror(err);
+  }
 }
+
+std::string SystemError(const std::string& what, int err) { return what + ": " + Reason(err); }
 
 bool WriteAll(int fd, std::span<const std::uint8_t> content, const TWriteFault& fault, int& err) {
   std::size_t done = 0;
@@ -56,9 +71,10 @@ bool WriteAll(int fd, std::span<const std::uint8_t> content, const TWriteFault& 
       chunk = std::min(chunk, fault.failAfter - done);
     }
     ssize_t n = ::write(fd, content.data() + done, chunk);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      err = errno;
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      // A write that takes nothing would be retried for ever; only a full disk does that.
+      err = n < 0 ? errno : ENOSPC;
       return false;
     }
     done += static_cast<std::size_t>(n);

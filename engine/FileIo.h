@@ -25,7 +25,8 @@ struct TWriteResult {
   std::string error; // plain words for the user when !ok
 };
 
-// Test hook: the write fails once this many bytes have gone to the disk.
+// Test hook: the write fails once this many bytes have gone to the disk, as
+// it does on a full disk.
 struct TWriteFault {
   std::size_t failAfter = std::numeric_limits<std::size_t>::max();
 };

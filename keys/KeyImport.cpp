@@ -10,7 +10,8 @@ namespace {
 
 constexpr std::size_t NevCapacity = 31;
 constexpr std::size_t EgyebCapacity = 255;
-constexpr std::size_t DbfFields = 12; // record count, header length, record length end at byte 12
+constexpr std::size_t DbfFields = 12;      // record count, header length, record length end at byte 12
+constexpr std::size_t DbfFixedHeader = 32; // the part of every dBASE header before its field list
 constexpr std::size_t TotHeader = 6;
 
 TImportEredmeny Refusal(std::string_view uzenet) {
@@ -99,8 +100,9 @@ TImportEredmeny ReadDbfImport(std::span<const std::uint8_t> bytes, std::string_v
   std::uint32_t count = r.U16();
   count |= static_cast<std::uint32_t>(r.U16()) << 16;
   const std::uint64_t headerLength = r.U16(), recordLength = r.U16();
-  // The records must lie after the fields that locate them and inside the file.
-  if (headerLength < DbfFields || recordLength == 0 || headerLength + count * recordLength > bytes.size())
+  // The records must lie after the fixed header and inside the file: records
+  // starting inside the header would read its own fields as tips.
+  if (headerLength < DbfFixedHeader || recordLength == 0 || headerLength + count * recordLength > bytes.size())
     return Refusal(ImportFormatMessage);
 
   const std::size_t matches = std::min<std::size_t>(static_cast<std::size_t>(recordLength) - 1, MatchCount);

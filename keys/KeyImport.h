@@ -39,8 +39,9 @@ struct TImportEredmeny {
 };
 
 // Each reader refuses with ImportFormatMessage a file too short for what its
-// header claims, and with one of the limit messages a file holding more than
-// 50 columns (or more than 13 matches), before reading past the limit.
+// header claims, and a dBASE table whose records would start inside its 32
+// fixed header bytes; with one of the limit messages a file holding more
+// than 50 columns (or more than 13 matches), before reading past the limit.
 // fileName is the name with its extension and without its folder: the key's
 // name and notes are made from it.
 TImportEredmeny ReadKeyImport(std::span<const std::uint8_t> bytes);

@@ -136,7 +136,7 @@ TEST_F(KeyCommandsTest, AFailedWriteLeavesNoFileAndNoReload) {
     TKeyColumns store;
     TKeyCommandResult r = NewKeyCommand(dir_, store, PrepareEmptyKey, TypeAKey(), TWriteFault{failAfter});
     EXPECT_EQ(r.status, TKeyCommandStatus::Failed);
-    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(r.error, "A fájl írása nem sikerült: nincs elég szabad hely a lemezen");
     EXPECT_FALSE(r.reloaded);
     EXPECT_EQ(SortedNames(), std::vector<std::string>{"k0000001.key"});
     EXPECT_TRUE(store.empty());
@@ -198,7 +198,7 @@ TEST_F(KeyCommandsTest, AFailedRewriteKeepsTheOldFile) {
     TKeyColumns store;
     TKeyCommandResult r = ModifyKeyCommand(dir_, LoadKeyList(dir_), 1, store, TypeAKey(), TWriteFault{failAfter});
     EXPECT_EQ(r.status, TKeyCommandStatus::Failed);
-    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(r.error, "A fájl írása nem sikerült: nincs elég szabad hely a lemezen");
     EXPECT_EQ(ReadRaw("k0000001.key"), before);
     EXPECT_EQ(SortedNames(), (std::vector<std::string>{"k0000001.key", "k0000002.key"}));
     ASSERT_TRUE(r.reloaded);

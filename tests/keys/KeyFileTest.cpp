@@ -138,6 +138,40 @@ TEST_F(KeyFileIo, ColumnsTheFileRunsShortOfStayEmpty) {
   EXPECT_EQ(read, (TKeyColumns{columns[0], {2, 4}, {}}));
 }
 
+// Every prefix of a key file: no key while the low byte of OszlopHossz (at
+// 328) is missing, as every count of this key fits its low byte; from there
+// on the key, each record holding the bytes the prefix has of it and zeros.
+TEST_F(KeyFileIo, EveryPrefixIsNoKeyOrReadsTheBytesItHolds) {
+  TKeyColumns columns;
+  TKulcs k = KeyWithIndex(2, 2, columns);
+  columns = {{7, 7, 3, 3}, {1, 2, 1, 2}, {4, 1, 2, 1}};
+  ComputeKeyCounts(k, columns);
+  ASSERT_EQ(k.oszlopHossz, 4);
+  ASSERT_LT(k.oszlopszam, 256);
+  const TBytes full = EncodeKeyFile(k, columns);
+
+  for (std::size_t n = 0; n <= full.size(); ++n) {
+    WriteRaw("t.key", TBytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(n)));
+    TKulcs back;
+    TKeyColumns read = {{7}};
+    const bool isKey = ReadKeyFile(dir_, "t.key", back, read);
+    ASSERT_EQ(isKey, n > OffHossz) << n;
+    if (!isKey) {
+      EXPECT_TRUE(read.empty()) << n;
+      continue;
+    }
+    EXPECT_EQ(back.kollektivDb + back.normalDb, 3) << n;
+    if (n >= KeyHeaderSize) {
+      EXPECT_EQ(back, k) << n;
+    }
+    TKeyColumns expected(columns.size(), EmptyColumn);
+    for (std::size_t c = 0; c < columns.size(); ++c)
+      for (std::size_t i = 0; i < 4; ++i)
+        if (KeyHeaderSize + 4 * c + i < n) expected[c][i] = columns[c][i];
+    EXPECT_EQ(read, expected) << n;
+  }
+}
+
 TEST_F(KeyFileIo, ReadingANonKeyLeavesNoColumns) {
   TKeyColumns columns;
   TBytes bytes = EncodeKeyFile(KeyWithIndex(2, 1, columns), columns);
@@ -166,13 +200,25 @@ TEST_F(KeyFileIo, NewNamesFillTheFirstGap) {
   EXPECT_EQ(ReadRaw("k0000004.key"), EncodeKeyFile(k, columns));
 }
 
+constexpr std::string_view DiskFullError = "A fájl írása nem sikerült: nincs elég szabad hely a lemezen";
+
 TEST_F(KeyFileIo, FailedCreateLeavesNothingBehind) {
+  TKeyColumns oldColumns;
+  TKeyCreateResult old = CreateKeyFile(dir_, KeyWithIndex(2, 2, oldColumns), oldColumns);
+  ASSERT_TRUE(old.ok) << old.error;
+  const TBytes before = ReadRaw(old.fileName);
+
   TKeyColumns columns;
   TKulcs k = KeyWithIndex(1, 1, columns);
-  TKeyCreateResult made = CreateKeyFile(dir_, k, columns, TWriteFault{500});
-  EXPECT_FALSE(made.ok);
-  EXPECT_FALSE(made.error.empty());
-  EXPECT_TRUE(Names().empty());
+  const std::size_t size = EncodeKeyFile(k, columns).size();
+  for (std::size_t failAfter : {std::size_t{0}, KeyHeaderSize, size - 1}) {
+    TKeyCreateResult made = CreateKeyFile(dir_, k, columns, TWriteFault{failAfter});
+    EXPECT_FALSE(made.ok) << failAfter;
+    EXPECT_EQ(made.error, DiskFullError);
+    EXPECT_EQ(made.fileName, "");
+    EXPECT_EQ(Names(), std::vector<std::string>{old.fileName}) << failAfter;
+    EXPECT_EQ(ReadRaw(old.fileName), before);
+  }
 }
 
 TEST_F(KeyFileIo, FailedRewriteKeepsTheOldFileAndSaysSo) {
@@ -186,10 +232,11 @@ TEST_F(KeyFileIo, FailedRewriteKeepsTheOldFileAndSaysSo) {
   TKulcs newKey = oldKey;
   newKey.nev = "Új";
   ComputeKeyCounts(newKey, newColumns);
-  for (std::size_t failAfter : {std::size_t{0}, std::size_t{1}, std::size_t{999}, std::size_t{1005}}) {
+  const std::size_t size = EncodeKeyFile(newKey, newColumns).size();
+  for (std::size_t failAfter : {std::size_t{0}, std::size_t{1}, std::size_t{999}, KeyHeaderSize, size - 1}) {
     TWriteResult r = RewriteKeyFile(dir_, made.fileName, newKey, newColumns, TWriteFault{failAfter});
     EXPECT_FALSE(r.ok) << failAfter;
-    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(r.error, DiskFullError);
     EXPECT_EQ(ReadRaw(made.fileName), before) << failAfter;
     EXPECT_EQ(Names(), std::vector<std::string>{made.fileName}) << "no temporary file left";
   }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -216,11 +217,15 @@ std::vector<TRossz> RosszFajlok() {
       {"key: counts whose 32-bit sum wraps", F::Key, KeyWith(0x7FFFFFFF, 0x7FFFFFFF, 3), ImportTooManyColumnsMessage},
       {"key: negative count", F::Key, KeyWith(5, -2, 3), ImportFormatMessage},
       {"key: columns longer than 13", F::Key, KeyWith(1, 1, 14), ImportFormatMessage},
+      {"key: columns of 2^31 - 1 bytes", F::Key, KeyWith(1, 1, 0x7FFFFFFF), ImportFormatMessage},
+      {"key: 50 columns claimed, 3 held", F::Key, KeyWith(25, 25, 3), ImportFormatMessage},
       {"key: last column cut short", F::Key, KeyWith(1, 2, 3, 1), ImportFormatMessage},
       {"dbf: empty", F::Dbf, {}, ImportFormatMessage},
       {"dbf: shorter than its fields", F::Dbf, TBajtok(11, 0x20), ImportFormatMessage},
       {"dbf: header length 0", F::Dbf, DbfWith(2, 0, 4), ImportFormatMessage},
       {"dbf: header length inside the fields", F::Dbf, DbfWith(2, 11, 4), ImportFormatMessage},
+      {"dbf: header length just after the fields", F::Dbf, DbfWith(2, 12, 4), ImportFormatMessage},
+      {"dbf: header length 31, inside the fixed header", F::Dbf, DbfWith(2, 31, 4), ImportFormatMessage},
       {"dbf: header length beyond the file", F::Dbf, DbfWith(0, 60000, 4), ImportFormatMessage},
       {"dbf: record length 0", F::Dbf, DbfWith(2, 33, 0), ImportFormatMessage},
       {"dbf: record length beyond the file", F::Dbf, DbfWith(1, 33, 65535), ImportFormatMessage},
@@ -245,6 +250,76 @@ TEST(KeyImportTest, BadFilesAreRefused) {
     EXPECT_EQ(e.uzenet, r.uzenet) << r.neve;
     EXPECT_TRUE(e.oszlopok.empty()) << r.neve;
   }
+}
+
+// Every prefix of a good file: refused with the format message until the last
+// byte its header claims is there, then read whole (a .dbf table's end byte
+// is not needed).
+TEST(KeyImportTest, EveryPrefixIsRefusedUntilTheClaimedBytesAreThere) {
+  struct TJo {
+    TImportFormatum formatum;
+    TBajtok bajtok;
+    std::size_t kell;
+  };
+  const TJo jok[] = {
+      {TImportFormatum::Key, KeyBytes(), 1000 + 3 * 3},
+      {TImportFormatum::Dbf, Dbf({" 1X2", "*2X1", " 7"}, 4), 33 + 3 * 4},
+      {TImportFormatum::Tot, Tot(3, 2, {{1, 2}, {3, 4}, {5, 6}}), 6 + 3 * 2 * 2},
+  };
+  for (const TJo& jo : jok) {
+    const TImportEredmeny whole = ImportKey(jo.formatum, jo.bajtok, "egesz.x");
+    ASSERT_TRUE(whole.ok) << whole.uzenet;
+    ASSERT_LE(jo.kell, jo.bajtok.size());
+    for (std::size_t n = 0; n <= jo.bajtok.size(); ++n) {
+      SCOPED_TRACE(::testing::Message() << static_cast<int>(jo.formatum) << " cut to " << n);
+      TImportEredmeny e = ImportKey(jo.formatum, std::span(jo.bajtok).first(n), "egesz.x");
+      if (n >= jo.kell) {
+        ASSERT_TRUE(e.ok) << e.uzenet;
+        EXPECT_EQ(e.oszlopok, whole.oszlopok);
+        continue;
+      }
+      EXPECT_FALSE(e.ok);
+      EXPECT_EQ(e.uzenet, ImportFormatMessage);
+      EXPECT_TRUE(e.oszlopok.empty());
+    }
+  }
+}
+
+// A text file has no header: every prefix reads, and each column is the one
+// of the whole file or, for the line the cut runs through, its first matches.
+TEST(KeyImportTest, EveryPrefixOfATextFileReadsTheLinesItHolds) {
+  const std::string text = "\xEF\xBB\xBF"
+                           "1X2\r\n2 1\rX\n\r\n1 1 1 1 2 2 2 2 x x x x 1 2\r\n";
+  const TImportEredmeny whole = ReadTxtImport(Bytes(text), "egesz.txt");
+  ASSERT_TRUE(whole.ok);
+  ASSERT_EQ(whole.oszlopok.size(), 5u);
+  for (std::size_t n = 0; n <= text.size(); ++n) {
+    SCOPED_TRACE(n);
+    TImportEredmeny e = ReadTxtImport(Bytes(text.substr(0, n)), "egesz.txt");
+    ASSERT_TRUE(e.ok);
+    ASSERT_LE(e.oszlopok.size(), whole.oszlopok.size());
+    for (std::size_t j = 0; j < e.oszlopok.size(); ++j) {
+      const TOszlop& o = e.oszlopok[j];
+      std::size_t held = 0;
+      while (held < o.size() && o[held] != 0) ++held;
+      EXPECT_TRUE(std::all_of(o.begin() + static_cast<std::ptrdiff_t>(held), o.end(), [](TTipp t) { return t == 0; }));
+      EXPECT_TRUE(std::equal(o.begin(), o.begin() + static_cast<std::ptrdiff_t>(held), whole.oszlopok[j].begin()));
+      if (j + 1 < e.oszlopok.size()) {
+        EXPECT_EQ(o, whole.oszlopok[j]) << "only the last line is cut";
+      }
+    }
+  }
+}
+
+// Records of no bytes claim nothing the file lacks: they are read as empty
+// columns, for the key editor's checks to judge.
+TEST(KeyImportTest, ZeroLengthRecordsReadAsEmptyColumns) {
+  TImportEredmeny key = ReadKeyImport(KeyWith(1, 2, 0));
+  ASSERT_TRUE(key.ok) << key.uzenet;
+  EXPECT_EQ(key.oszlopok, TKeyColumns(3, EmptyColumn));
+  TImportEredmeny tot = ReadTotImport(Tot(0, 2, {}), "nulla.tot");
+  ASSERT_TRUE(tot.ok) << tot.uzenet;
+  EXPECT_EQ(tot.oszlopok, TKeyColumns(2, EmptyColumn));
 }
 
 // Any bytes: every reader either refuses with one of its messages or gives

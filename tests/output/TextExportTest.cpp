@@ -87,15 +87,24 @@ TEST_F(SzovegfajlDir, ReadOnlyFileIsReplaced) {
   EXPECT_EQ(Read(f), std::string(vart.begin(), vart.end()));
 }
 
+// Whatever byte the write stops at (the first one, the end of the first
+// line, the last one), the old file stays and the reason comes back for the
+// caller to put after SzovegfajlIrasHiba.
 TEST_F(SzovegfajlDir, FailedWriteLeavesNothingOfTheNewContent) {
   const fs::path f = dir_ / "hiba.txt";
   Write(f, "regi\r\n");
-  TWriteResult r = SzelvenyekSzovegfajlba(f, Tar(), TWriteFault{40});
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(Read(f), "regi\r\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1); // no temporary left
+  const std::size_t size = SzelvenySzovegfajl(Tar()).size();
+  for (std::size_t failAfter : {std::size_t{0}, std::size_t{32}, size - 1}) {
+    TWriteResult r = SzelvenyekSzovegfajlba(f, Tar(), TWriteFault{failAfter});
+    EXPECT_FALSE(r.ok) << failAfter;
+    EXPECT_EQ(r.error, "A fájl írása nem sikerült: nincs elég szabad hely a lemezen");
+    EXPECT_EQ(Read(f), "regi\r\n") << failAfter;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1); // no temporary left
+  }
 
-  EXPECT_FALSE(SzelvenyekSzovegfajlba(dir_ / "nincs" / "ilyen.txt", Tar()).ok);
+  TWriteResult nincs = SzelvenyekSzovegfajlba(dir_ / "nincs" / "ilyen.txt", Tar());
+  EXPECT_FALSE(nincs.ok);
+  EXPECT_EQ(nincs.error, "A fájl nem hozható létre: a mappa nem létezik");
   EXPECT_FALSE(fs::exists(dir_ / "nincs"));
 }
 

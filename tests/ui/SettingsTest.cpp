@@ -426,6 +426,33 @@ TEST(SettingsRanges, PricesNoFileCanHoldAreReplacedToo) {
   }
 }
 
+// Every prefix of a saved file loads (a shorter file is read as far as it
+// goes and converted as an older version), and nothing outside a range ever
+// reaches ticket making or the printer, whatever byte the file stops at.
+TEST(SettingsRanges, EveryPrefixOfASavedFileLoadsWithinTheRanges) {
+  TSetupData saved = DefaultSettings(kSystem);
+  saved.Games[0] = TGameSetup{1, 440, 10, 9999, 0, 1234, 4321, 1, 3};
+  saved.Games[3] = TGameSetup{2, 1, 1, 0, 9999, 300, 700, 0, 2};
+  saved.Colors[9] = 0x00FFFFFF;
+  saved.Version = 6;
+  const TBytes f = EncodeSettings(saved);
+  for (std::size_t n = 0; n <= f.size(); ++n) {
+    SCOPED_TRACE(n);
+    TSetupData s = DecodeSettings(std::span(f).first(n), kSystem);
+    for (const TGameSetup& g : s.Games) {
+      EXPECT_TRUE(g.Osszevonas >= 0 && g.Osszevonas <= 2) << g.Osszevonas;
+      EXPECT_TRUE(g.OszlopAr >= 1 && g.OszlopAr <= 440 && std::floor(g.OszlopAr) == g.OszlopAr) << g.OszlopAr;
+      EXPECT_TRUE(g.LineWidth >= 1 && g.LineWidth <= 10) << g.LineWidth;
+      for (std::int32_t margin : {g.KLeftMargin, g.KTopMargin, g.NLeftMargin, g.NTopMargin})
+        EXPECT_TRUE(margin >= 0 && margin <= 9999) << margin;
+      EXPECT_TRUE(g.Orientation == 0 || g.Orientation == 1) << g.Orientation;
+      EXPECT_TRUE(g.TicketKind >= 0 && g.TicketKind <= 3) << g.TicketKind;
+    }
+    for (TColor c : s.Colors) EXPECT_EQ(c >> 24, 0u);
+  }
+  EXPECT_EQ(DecodeSettings(f, kSystem), saved);
+}
+
 TEST(SettingsPrice, RoundsToTheNearestWholeNumberHalvesToEven) {
   const std::pair<double, std::int64_t> cases[] = {{70, 70}, {70.4, 70}, {70.5, 70}, {71.5, 72},
                                                    {2.5, 2}, {0.5, 0},   {70.6, 71}, {440, 440}};
@@ -479,7 +506,7 @@ TEST_F(SettingsDir, AFailedSaveLeavesTheOldFileWhole) {
   for (std::size_t failAfter : {std::size_t{0}, std::size_t{100}, std::size_t{467}}) {
     TWriteResult r = SaveSettings(dir_, s, TWriteFault{failAfter});
     EXPECT_FALSE(r.ok) << failAfter;
-    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(r.error, "A fájl írása nem sikerült: nincs elég szabad hely a lemezen") << "shown as it is";
     EXPECT_EQ(ReadCfg(), old) << failAfter;
     EXPECT_EQ(FileCount(), 1u) << "no temporary file is left behind";
   }

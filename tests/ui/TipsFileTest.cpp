@@ -386,6 +386,33 @@ TEST(TipsFileDecode, GarbageOfTheRightSizeLoadsAsTexts) {
     }
 }
 
+// Every prefix of a saved file: refused for its size with the grids left
+// empty, or, cut after block 1, loaded with block 1 and no rows 21..99.
+TEST(TipsFileDecode, EveryPrefixOfASavedFileIsRefusedOrLoadsWhatItHolds) {
+  TBevitel saved;
+  Fill(saved, 0);
+  saved.alaptippek[49][13] = "x2";
+  saved.jatekTipus = 2;
+  saved.kulcs = {3, 81, 9, 0, 13, -5};
+  saved.baseColumnCount = 4782969;
+  saved.filteredColumnCount = 12;
+  const TBytes f = EncodeTipsFile(saved);
+  TBevitel block1 = saved;
+  for (int row = 20; row < ConditionRows; ++row) block1.feltetelek[static_cast<std::size_t>(row)] = {};
+
+  for (std::size_t n = 0; n <= f.size(); ++n) {
+    TTipsLoad r = DecodeTipsFile(std::span(f).first(n));
+    if (n == 4560 || n == 10090) {
+      ASSERT_TRUE(r.ok) << n;
+      EXPECT_EQ(r.bevitel, n == 4560 ? block1 : saved) << n;
+      continue;
+    }
+    ASSERT_FALSE(r.ok) << n;
+    EXPECT_EQ(r.hiba.uzenet, TipsWrongSizeMessage) << n;
+    EXPECT_EQ(r.bevitel, TBevitel{}) << n;
+  }
+}
+
 // ---------------------------------------------------------------- files
 
 class TipsFileDisk : public ::testing::Test {
@@ -433,10 +460,10 @@ TEST_F(TipsFileDisk, FailedWriteLeavesTheOldFileWhole) {
   for (std::size_t failAfter : {std::size_t{0}, std::size_t{100}, std::size_t{4560}, std::size_t{10089}}) {
     TWriteResult w = WriteTipsFile(p, neu, TWriteFault{failAfter});
     EXPECT_FALSE(w.ok) << failAfter;
-    EXPECT_FALSE(w.error.empty());
+    EXPECT_EQ(w.error, "A fájl írása nem sikerült: nincs elég szabad hely a lemezen") << "shown as it is";
     EXPECT_EQ(ReadRaw(p), before) << failAfter;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1) << "no temporary left";
   }
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1) << "no temporary left";
 }
 
 TEST_F(TipsFileDisk, WrongSizeAndMissingFilesAreRefused) {
