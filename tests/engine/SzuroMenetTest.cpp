@@ -129,6 +129,42 @@ TEST(SzuroMenet, HibapontAgreesWithLiteralForEveryMax) {
     }
 }
 
+// A key run may give a match fewer signs than the base tip has, and its
+// columns come in the key's order: Hibapont still keeps what the literal
+// comparison keeps.
+TEST(SzuroMenet, HibapontInAKeyRun) {
+  std::mt19937 rng(99);
+  TTippek t;
+  for (int m = 0; m < 13; ++m) t.alaptipp[m] = m < 6 ? "1X2" : m == 6 ? "X2" : "1";
+  t.jatekTipus = JatekKulcs;
+  TKulcsAdat k;
+  k.oszlopszam = 40;
+  k.oszlopHossz = 7;
+  for (int m = 0; m < 13; ++m) k.alaptipp[m] = m < 6 ? "1X2" : m == 6 ? "12" : "1";
+  for (int c = 0; c < 40; ++c) {
+    TOszlop o{};
+    for (int m = 0; m < 6; ++m) o[m] = static_cast<TTipp>(1 + rng() % 7);
+    o[6] = static_cast<TTipp>(rng() % 2 ? 1 : 5);
+    k.oszlopok.push_back(o);
+  }
+  for (int max = 0; max <= 4; ++max) {
+    t.feltetelek = {test::Feltetel(KHibapont, "", 0, max)};
+    t.vanHibapont = true;
+    TOszlopGenerator g1, g2;
+    g1.KulcsInit(t.alaptipp, t.plusTipp, {0, 0, 0}, {}, k);
+    g2.KulcsInit(t.alaptipp, t.plusTipp, {0, 0, 0}, {}, k);
+    std::vector<TOszlop> vart = test::LiteralPass(g1, t), lista, kapott;
+    TSzuro szuro;
+    szuro.Build(t);
+    THibapontok hibapontok;
+    hibapontok.Build(t);
+    TMenet menet{g2, szuro, 0, &lista, &hibapontok};
+    Menet(menet, nullptr, [&](const TOszlopKep& o) { kapott.push_back(OszlopFromKep(o)); });
+    ASSERT_GT(vart.size(), 1u);
+    ASSERT_EQ(kapott, vart) << "max " << max;
+  }
+}
+
 // The compiled pass against the literal rules on random bets: the same columns in the same order.
 TEST(SzuroMenet, AgreesWithLiteralPassOnRandomBets) {
   std::mt19937 rng(777);
