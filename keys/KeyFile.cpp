@@ -15,20 +15,16 @@ namespace {
 
 constexpr int MaxKeyFileNumber = 9999999;
 
-// Reads the file and decodes its header; bytes are empty and the magic is
-// cleared when the file cannot be read. True when the header is a key.
-bool ReadHeaderOf(const fs::path& dir, const std::string& fileName, TKulcs& header, TBytes& bytes) {
-  std::optional<TBytes> read;
-  if (FileSizeOf(dir / fileName) >= 0) read = ReadFileBytes(dir / fileName, KeyFileReadCap);
-  if (!read) {
-    header = TKulcs{};
-    header.azonosito.clear();
-    bytes.clear();
-    return false;
-  }
-  bytes = std::move(*read);
-  header = DecodeKulcs(bytes);
-  return IsValidKeyHeader(std::span<const std::uint8_t>(bytes));
+// The whole file, or nothing when it cannot be read.
+std::optional<TBytes> ReadKeyBytes(const fs::path& dir, const std::string& fileName) {
+  if (FileSizeOf(dir / fileName) < 0) return std::nullopt;
+  return ReadFileBytes(dir / fileName, KeyFileReadCap);
+}
+
+// What a reader leaves in the header of a file it could not read.
+void ClearUnread(TKulcs& header) {
+  header = TKulcs{};
+  header.azonosito.clear();
 }
 
 // Bytes written per column; a header out of range never makes a record spill.
@@ -38,15 +34,14 @@ std::size_t ColumnBytes(const TKulcs& k) {
 
 } // namespace
 
-bool ReadKeyHeader(const fs::path& dir, const std::string& fileName, TKulcs& out) {
-  TBytes bytes;
-  return ReadHeaderOf(dir, fileName, out, bytes);
+bool DecodeKeyHeader(std::span<const std::uint8_t> bytes, TKulcs& out) {
+  out = DecodeKulcs(bytes);
+  return IsValidKeyHeader(bytes);
 }
 
-bool ReadKeyFile(const fs::path& dir, const std::string& fileName, TKulcs& header, TKeyColumns& columns) {
+bool DecodeKeyFile(std::span<const std::uint8_t> bytes, TKulcs& header, TKeyColumns& columns) {
   columns.clear();
-  TBytes bytes;
-  if (!ReadHeaderOf(dir, fileName, header, bytes)) return false;
+  if (!DecodeKeyHeader(bytes, header)) return false;
 
   // The validity rule bounds both counts, so this allocates at most 50 records.
   int count = header.kollektivDb + header.normalDb;
@@ -57,6 +52,25 @@ bool ReadKeyFile(const fs::path& dir, const std::string& fileName, TKulcs& heade
   for (TOszlop& o : columns)
     for (std::size_t i = 0; i < length; ++i) o[i] = r.U8();
   return true;
+}
+
+bool ReadKeyHeader(const fs::path& dir, const std::string& fileName, TKulcs& out) {
+  std::optional<TBytes> bytes = ReadKeyBytes(dir, fileName);
+  if (!bytes) {
+    ClearUnread(out);
+    return false;
+  }
+  return DecodeKeyHeader(*bytes, out);
+}
+
+bool ReadKeyFile(const fs::path& dir, const std::string& fileName, TKulcs& header, TKeyColumns& columns) {
+  std::optional<TBytes> bytes = ReadKeyBytes(dir, fileName);
+  if (!bytes) {
+    columns.clear();
+    ClearUnread(header);
+    return false;
+  }
+  return DecodeKeyFile(*bytes, header, columns);
 }
 
 std::optional<std::string> NewKeyFileName(const fs::path& dir) {

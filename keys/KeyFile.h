@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace kv {
@@ -14,6 +15,12 @@ namespace kv {
 // The largest key is 1000 + 50 * 13 bytes; anything beyond it is never read,
 // and a file larger than this cap is not a key.
 constexpr std::size_t KeyFileReadCap = 64 * 1024;
+
+// The decoding the two readers below do once the file is in memory: the
+// header into out, true when it is a key; bytes the span lacks read as 0.
+bool DecodeKeyHeader(std::span<const std::uint8_t> bytes, TKulcs& out);
+// Header and columns, by the rules of ReadKeyFile.
+bool DecodeKeyFile(std::span<const std::uint8_t> bytes, TKulcs& header, TKeyColumns& columns);
 
 // Reads the header of dir/fileName into out; true when it is a key. Bytes the
 // file lacks read as 0. On a failed read out's magic is empty.
