@@ -61,9 +61,8 @@ bool TSzelvenyPakolo::ElhelyezKulcs(std::uint64_t n) {
 // The first record of lo..hi that differs from n in exactly one position,
 // with no sign in common there, and whose merge would not make an eleventh
 // triple; 0 when there is none. A small group is scanned faster than its
-// partners can be looked up (up to 42 probes of a table larger than the
-// cache), and a bet that merges well keeps its store too small ever to
-// build the index.
+// partners can be looked up (some forty sieve tests, then the table), and a
+// bet that merges well keeps its store too small ever to build the index.
 int TSzelvenyPakolo::Keres(std::uint64_t n, int lo, int hi, int lvl, int& p) const {
   if (indexelt_ && hi - lo + 1 > hatarok_.scan) return KeresIndexben(n, lo, hi, lvl, p);
   for (int s = lo; s <= hi; ++s) {
@@ -80,12 +79,60 @@ int TSzelvenyPakolo::Keres(std::uint64_t n, int lo, int hi, int lvl, int& p) con
   return 0;
 }
 
+namespace {
+
+// Where n holds the tipped set np, a partner holds one of at most three
+// sets disjoint from it, v[k]; bit k of ervenyes[t] tells whether it may
+// stand there, t = 1 when the column already has ten triples (then the set
+// that would make an eleventh may not).
+struct TIdegenek {
+  std::array<std::uint8_t, 3> v{};
+  std::array<std::uint8_t, 2> ervenyes{};
+};
+
+constexpr std::array<TIdegenek, 8> Idegenek = [] {
+  std::array<TIdegenek, 8> t{};
+  for (unsigned np = 1; np < 8; ++np)
+    for (unsigned v = 7, k = 0; v >= 1; --v)
+      if ((v & np) == 0) {
+        t[np].v[k] = static_cast<std::uint8_t>(v);
+        for (unsigned tiz = 0; tiz < 2; ++tiz)
+          if (tiz == 0 || (v | np) != 7) t[np].ervenyes[tiz] = static_cast<std::uint8_t>(t[np].ervenyes[tiz] | (1u << k));
+        ++k;
+      }
+  return t;
+}();
+
+// What the hash of a key gains when position pos goes from np to v[k], and
+// for k = 3 to untipped: (v - np) * 16^pos * Szorzo.
+constexpr auto HashLepesek = [] {
+  std::array<std::array<std::array<std::uint64_t, 4>, 8>, PositionCount> t{};
+  for (int pos = 0; pos < PositionCount; ++pos)
+    for (unsigned np = 0; np < 8; ++np) {
+      const std::uint64_t lepes = TOszlopIndex::Szorzo << (4 * pos);
+      for (unsigned k = 0; k < 4; ++k) {
+        const std::uint64_t v = k < 3 ? Idegenek[np].v[k] : 0;
+        t[static_cast<std::size_t>(pos)][np][k] = v * lepes - np * lepes;
+      }
+    }
+  return t;
+}();
+
+} // namespace
+
 // A partner is n with one position replaced by a set of signs disjoint from
-// n's there, so its few possible contents are looked up directly.
+// n's there, so its few possible contents are looked up directly. A column
+// has some forty possible partners and at most a few of them exist: each is
+// tested in the index's sieve first, the same three tests at every tipped
+// position, each into a bit of its own, so that nothing waits for one test
+// before the next starts; only the contents that pass reach the table.
 int TSzelvenyPakolo::KeresIndexben(std::uint64_t n, int lo, int hi, int lvl, int& p) const {
+  const TOszlopIndex::TSzita szita = index_.Szita();
+  const std::size_t tiz = lvl == MaxHarmas;
+  const std::uint64_t nHash = n * TOszlopIndex::Szorzo;
+  index_.Elohiv(nHash); // n goes into the index when this lookup finds no partner
   int legjobb = std::numeric_limits<int>::max();
-  auto probal = [&](int pos, unsigned v) {
-    if (lvl == MaxHarmas && (v | KulcsTipp(n, pos)) == 7) return;
+  auto keres = [&](int pos, unsigned v) {
     for (std::int32_t id = index_.Elso(KulcsCsere(n, pos, v)); id != TOszlopIndex::Nincs; id = index_.Next(id)) {
       const int h = hely_[static_cast<std::size_t>(id)];
       if (h >= lo && h <= hi && h < legjobb) {
@@ -94,11 +141,42 @@ int TSzelvenyPakolo::KeresIndexben(std::uint64_t n, int lo, int hi, int lvl, int
       }
     }
   };
+  // Bit 3 * pos + k: the k-th set disjoint from n's at pos passed; bit
+  // 3 * PositionCount + pos: the content untipped at pos passed.
+  std::uint64_t at = 0;
+  bool tippeletlen = false;
+#pragma GCC unroll 14
   for (int pos = 0; pos < PositionCount; ++pos) {
-    const unsigned np = KulcsTipp(n, pos);
-    const unsigned idegen = ~np & 7u;
-    for (unsigned v = idegen; v != 0; v = (v - 1) & idegen) probal(pos, v);
-    if (np != 0 && nullak_[static_cast<std::size_t>(pos)] > 0) probal(pos, 0);
+    const unsigned np = KulcsTipp(n, pos) & 7u;
+    if (np == 0) {
+      tippeletlen = true;
+      continue;
+    }
+    const auto& lepes = HashLepesek[static_cast<std::size_t>(pos)][np];
+    const unsigned ervenyes = Idegenek[np].ervenyes[tiz];
+    for (unsigned k = 0; k < 3; ++k) {
+      const unsigned atment = static_cast<unsigned>(szita.Lehet(nHash + lepes[k])) & (ervenyes >> k);
+      at |= std::uint64_t{atment} << (3 * pos + static_cast<int>(k));
+    }
+    if (nullak_[static_cast<std::size_t>(pos)] > 0)
+      at |= std::uint64_t{szita.Lehet(nHash + lepes[3])} << (3 * PositionCount + pos);
+  }
+  // An untipped position, where any set may stand, has seven: rare enough
+  // to be tested one by one.
+  for (int pos = 0; tippeletlen && pos < PositionCount; ++pos) {
+    const std::uint64_t lepes = TOszlopIndex::Szorzo << (4 * pos);
+    if (KulcsTipp(n, pos) == 0)
+      for (unsigned v = 1; v < 8; ++v)
+        if (szita.Lehet(nHash + v * lepes)) keres(pos, v);
+  }
+  for (; at != 0; at &= at - 1) {
+    const int b = std::countr_zero(at);
+    if (b >= 3 * PositionCount) {
+      keres(b - 3 * PositionCount, 0);
+    } else {
+      const int pos = b / 3;
+      keres(pos, Idegenek[KulcsTipp(n, pos) & 7u].v[static_cast<std::size_t>(b % 3)]);
+    }
   }
   return legjobb == std::numeric_limits<int>::max() ? 0 : legjobb;
 }
@@ -116,8 +194,7 @@ void TSzelvenyPakolo::Kivesz(int h) {
   TSlot& s = tabla_[static_cast<std::size_t>(h)];
   if (indexelt_) {
     index_.Erase(s.kulcs, s.id);
-    for (int p = 0; p < PositionCount; ++p)
-      if (KulcsTipp(s.kulcs, p) == 0) --nullak_[static_cast<std::size_t>(p)];
+    for (std::uint64_t z = KulcsNullak(s.kulcs); z != 0; z &= z - 1) --nullak_[std::countr_zero(z) / 4u];
     szabadIdk_.push_back(s.id);
   }
   s = TSlot{};
@@ -136,8 +213,7 @@ void TSzelvenyPakolo::Betesz(int h, std::uint64_t n) {
     hely_.push_back(h);
   }
   index_.Insert(n, s.id);
-  for (int p = 0; p < PositionCount; ++p)
-    if (KulcsTipp(n, p) == 0) ++nullak_[static_cast<std::size_t>(p)];
+  for (std::uint64_t z = KulcsNullak(n); z != 0; z &= z - 1) ++nullak_[std::countr_zero(z) / 4u];
 }
 
 void TSzelvenyPakolo::IndexIgazitas() {

@@ -33,6 +33,10 @@ TEST(OszlopKulcs, PositionsAreNibbles) {
   EXPECT_EQ(KulcsTipp(k, 13), 5u);
   EXPECT_EQ(KulcsTipp(KulcsCsere(k, 13, 2), 13), 2u);
   EXPECT_EQ(KulcsCsere(KulcsCsere(k, 4, 6), 4, 0), k);
+  // Untipped: every position but 0 and 13; then also 0 once it is emptied.
+  EXPECT_EQ(KulcsNullak(k), 0x01111111111110ull);
+  EXPECT_EQ(KulcsNullak(KulcsCsere(k, 0, 0)), 0x01111111111111ull);
+  EXPECT_EQ(KulcsNullak(KulcsCsere(k, 6, 4)), 0x01111110111110ull);
 }
 
 // Random inserts and erases, with many ids sharing a content and the table
@@ -63,9 +67,33 @@ TEST(TOszlopIndex, AgreesWithAMultimapUnderChurn) {
         for (std::int32_t id = ix.Elso(k); id != TOszlopIndex::Nincs; id = ix.Next(id)) van.insert(id);
         auto it = vart.find(k);
         ASSERT_EQ(van, it == vart.end() ? std::set<std::int32_t>{} : it->second) << "key " << k;
+        ASSERT_TRUE(van.empty() || ix.Szita().Lehet(k * TOszlopIndex::Szorzo)) << "key " << k;
       }
     }
   }
+}
+
+// The sieve may let an absent content through but never stop a present
+// one, however the contents sharing its words come and go; and once they
+// are all gone, their bits are too, so that it keeps sieving.
+TEST(TOszlopIndex, SieveKeepsEveryContentAndForgetsTheRemoved) {
+  std::mt19937_64 rng(3);
+  TOszlopIndex ix;
+  std::vector<std::uint64_t> kulcsok(40000);
+  for (auto& k : kulcsok) k = rng() >> 8;
+  auto atengedett = [&ix](const std::vector<std::uint64_t>& v) {
+    std::size_t db = 0;
+    for (std::uint64_t k : v) db += ix.Szita().Lehet(k * TOszlopIndex::Szorzo);
+    return db;
+  };
+  for (std::size_t i = 0; i < kulcsok.size(); ++i) ix.Insert(kulcsok[i], static_cast<std::int32_t>(i));
+  for (std::size_t i = 0; i < kulcsok.size(); i += 2) ix.Erase(kulcsok[i], static_cast<std::int32_t>(i));
+  for (std::size_t i = 1; i < kulcsok.size(); i += 2) ASSERT_TRUE(ix.Szita().Lehet(kulcsok[i] * TOszlopIndex::Szorzo));
+  std::vector<std::uint64_t> idegen(40000);
+  for (auto& k : idegen) k = rng() >> 8;
+  EXPECT_LT(atengedett(idegen), idegen.size() / 50);
+  for (std::size_t i = 1; i < kulcsok.size(); i += 2) ix.Erase(kulcsok[i], static_cast<std::int32_t>(i));
+  EXPECT_EQ(atengedett(kulcsok), 0u);
 }
 
 } // namespace

@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 #include <random>
 #include <sstream>
+#include <string>
 
 namespace kv {
 namespace {
@@ -140,43 +142,93 @@ INSTANTIATE_TEST_SUITE_P(
                       TKeziEset{"OtherDoublesSplitInFour", MasKettesek, OsszevonasSzelveny, 0, MasKettesek}),
     [](const auto& eset) { return std::string(eset.param.nev); });
 
+enum class TSorrend { Generalas, Kevert, KodElore };
+
+// The columns of a random bet with db matches varying over the 3^db
+// signs, each kept with probability q, now and then a duplicate or an
+// untipped position. KodElore puts first the columns whose variable signs
+// sum to 0 mod 3, no two of which differ in one match, so the store grows
+// large, and then the rest, which merge it down to a few records.
+std::vector<TOszlop> VeletlenFogadas(std::mt19937& rng, int db, double q, TSorrend sorrend, bool duplikalt,
+                                     bool nullas) {
+  TOszlop alap{};
+  for (auto& t : alap) t = static_cast<TTipp>(1u << (rng() % 3));
+  std::vector<int> valtozo;
+  while (static_cast<int>(valtozo.size()) < db) {
+    int p = static_cast<int>(rng() % 14);
+    if (std::find(valtozo.begin(), valtozo.end(), p) == valtozo.end()) valtozo.push_back(p);
+  }
+  int osszes = 1;
+  for (int i = 0; i < db; ++i) osszes *= 3;
+  std::vector<int> sorszamok(static_cast<std::size_t>(osszes));
+  std::iota(sorszamok.begin(), sorszamok.end(), 0);
+  auto jegyosszeg = [db](int i) {
+    int s = 0;
+    for (int j = 0; j < db; ++j, i /= 3) s += i % 3;
+    return s % 3;
+  };
+  if (sorrend == TSorrend::KodElore)
+    std::stable_sort(sorszamok.begin(), sorszamok.end(), [&](int a, int b) { return jegyosszeg(a) < jegyosszeg(b); });
+  std::vector<TOszlop> oszlopok;
+  std::uniform_real_distribution<double> u(0, 1);
+  for (int i : sorszamok) {
+    TOszlop o = alap;
+    for (int j = 0, x = i; j < db; ++j, x /= 3)
+      o[static_cast<std::size_t>(valtozo[static_cast<std::size_t>(j)])] = static_cast<TTipp>(1u << (x % 3));
+    if (u(rng) < q) oszlopok.push_back(o);
+    if (duplikalt && u(rng) < 0.02) oszlopok.push_back(o);
+    if (nullas && !oszlopok.empty() && u(rng) < 0.02) oszlopok.back()[rng() % 14] = 0;
+  }
+  if (sorrend == TSorrend::Kevert) std::shuffle(oszlopok.begin(), oszlopok.end(), rng);
+  return oszlopok;
+}
+
+void ExpectLiteralSzerint(const std::vector<TOszlop>& oszlopok, TPakoloHatarok hatarok, int mod,
+                          const std::string& eset) {
+  TSzelvenyek vart = literal::SzelvenyKeszites(oszlopok, mod);
+  TSzelvenyek sz = Pakol(oszlopok, mod, hatarok);
+  ASSERT_EQ(sz.kollektivCount, vart.kollektivCount) << eset << " mode " << mod;
+  ASSERT_EQ(sz.normalCount, vart.normalCount) << eset << " mode " << mod;
+  ASSERT_EQ(sz.rekordok, vart.rekordok) << eset << " mode " << mod;
+}
+
 // Random columns of random bets (some in generation order, some shuffled,
 // a few duplicates and untipped positions) packed by the engine and by the
 // literal region scan must leave the same store.
 TEST(SzelvenyPakolo, AgreesWithLiteralScanOnRandomBets) {
   std::mt19937 rng(20240611);
   for (int kor = 0; kor < 300; ++kor) {
-    TOszlop alap{};
-    for (auto& t : alap) t = static_cast<TTipp>(1u << (rng() % 3));
-    std::vector<int> valtozo;
     const int db = 3 + static_cast<int>(rng() % 5);
-    while (static_cast<int>(valtozo.size()) < db) {
-      int p = static_cast<int>(rng() % 14);
-      if (std::find(valtozo.begin(), valtozo.end(), p) == valtozo.end()) valtozo.push_back(p);
-    }
     const double q = std::array<double, 5>{0.2, 0.5, 0.8, 0.95, 1.0}[rng() % 5];
-    std::vector<TOszlop> oszlopok;
-    std::uniform_real_distribution<double> u(0, 1);
-    int osszes = 1;
-    for (int i = 0; i < db; ++i) osszes *= 3;
-    for (int i = 0; i < osszes; ++i) {
-      TOszlop o = alap;
-      for (int j = 0, x = i; j < db; ++j, x /= 3)
-        o[static_cast<std::size_t>(valtozo[static_cast<std::size_t>(j)])] = static_cast<TTipp>(1u << (x % 3));
-      if (u(rng) < q) oszlopok.push_back(o);
-      if (kor % 10 == 9 && u(rng) < 0.02) oszlopok.push_back(o);           // a duplicate
-      if (kor % 10 == 8 && u(rng) < 0.02) oszlopok.back()[rng() % 14] = 0; // an untipped position
-    }
-    if (kor % 3 == 0) std::shuffle(oszlopok.begin(), oszlopok.end(), rng);
+    const TSorrend sorrend = kor % 3 == 0 ? TSorrend::Kevert : TSorrend::Generalas;
+    const std::vector<TOszlop> oszlopok = VeletlenFogadas(rng, db, q, sorrend, kor % 10 == 9, kor % 10 == 8);
     const TPakoloHatarok hatarok =
         std::array<TPakoloHatarok, 3>{MindigIndex, SohaIndex, TPakoloHatarok{4, 16}}[kor % 3];
-    for (int mod = 0; mod <= 2; ++mod) {
-      TSzelvenyek vart = literal::SzelvenyKeszites(oszlopok, mod);
-      TSzelvenyek sz = Pakol(oszlopok, mod, hatarok);
-      ASSERT_EQ(sz.kollektivCount, vart.kollektivCount) << "round " << kor << " mode " << mod;
-      ASSERT_EQ(sz.normalCount, vart.normalCount) << "round " << kor << " mode " << mod;
-      ASSERT_EQ(sz.rekordok, vart.rekordok) << "round " << kor << " mode " << mod;
-    }
+    for (int mod = 0; mod <= 2; ++mod)
+      ASSERT_NO_FATAL_FAILURE(ExpectLiteralSzerint(oszlopok, hatarok, mod, "round " + std::to_string(kor)));
+  }
+}
+
+// Stores of thousands of records under the thresholds the pass uses: the
+// index is built once the store is large, its table and sieve grow, large
+// groups are looked up and small ones scanned in the same pass, and a store
+// that merges down again drops the index.
+TEST(SzelvenyPakolo, AgreesWithLiteralScanOnLargeStores) {
+  struct TNagyEset {
+    int db;
+    double q;
+    TSorrend sorrend;
+    bool duplikalt, nullas;
+  };
+  const TNagyEset esetek[] = {{9, 0.3, TSorrend::Kevert, false, false}, {9, 0.3, TSorrend::Generalas, true, true},
+                              {8, 0.5, TSorrend::Kevert, true, true},    {8, 1.0, TSorrend::KodElore, false, false},
+                              {8, 0.98, TSorrend::KodElore, true, true}};
+  std::mt19937 rng(977);
+  for (const TNagyEset& e : esetek) {
+    const std::vector<TOszlop> oszlopok = VeletlenFogadas(rng, e.db, e.q, e.sorrend, e.duplikalt, e.nullas);
+    const std::string nev = std::to_string(e.db) + " matches, q " + std::to_string(e.q);
+    for (TPakoloHatarok h : {TPakoloHatarok{}, TPakoloHatarok{16, 64}})
+      for (int mod = 0; mod <= 1; ++mod) ASSERT_NO_FATAL_FAILURE(ExpectLiteralSzerint(oszlopok, h, mod, nev));
   }
 }
 
