@@ -7,7 +7,7 @@ namespace kv {
 void THibapontTer::Build(std::uint16_t halmaz, int max, const std::array<std::string, 13>& alaptipp) {
   max_ = max;
   koord_.clear();
-  std::array<std::array<std::uint32_t, 13>, 3> ertek{}; // [sign slot][match]: digit times place value
+  std::array<std::array<int, 13>, 3> ertek{}; // [sign slot][match]: digit times place value
   std::uint32_t suly = 1;
   for (int m = 0; m < MatchCount; ++m) {
     const std::string& jelek = alaptipp[static_cast<std::size_t>(m)];
@@ -16,22 +16,13 @@ void THibapontTer::Build(std::uint16_t halmaz, int max, const std::array<std::st
     for (std::uint8_t jegy = 0; jegy < k.alap; ++jegy) {
       int slot = JelSlot(jelek[jegy]);
       if (slot > 2) continue;
-      ertek[static_cast<std::size_t>(slot)][static_cast<std::size_t>(m)] = jegy * suly;
+      ertek[static_cast<std::size_t>(slot)][static_cast<std::size_t>(m)] = static_cast<int>(jegy * suly);
       k.jegy[static_cast<std::size_t>(slot)] = jegy;
     }
     suly *= k.alap;
     koord_.push_back(k);
   }
-  for (std::size_t s = 0; s < 3; ++s) {
-    auto resz = [&](unsigned x, int elso, int db) {
-      std::uint32_t v = 0;
-      for (int j = 0; j < db; ++j)
-        if ((x >> j) & 1u) v += ertek[s][static_cast<std::size_t>(elso + j)];
-      return v;
-    };
-    for (unsigned x = 0; x < 128; ++x) kod_[s].lo[x] = resz(x, 0, 7);
-    for (unsigned x = 0; x < 64; ++x) kod_[s].hi[x] = resz(x, 7, 6);
-  }
+  for (std::size_t s = 0; s < 3; ++s) kod_[s].Set(ertek[s]);
   tav_.assign(suly, 0);
   Uj();
 }

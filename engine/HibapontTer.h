@@ -10,6 +10,7 @@
 
 #include "engine/Feltetel.h"
 #include "engine/OszlopKep.h"
+#include "engine/SulyTabla.h"
 #include "engine/Tippek.h"
 
 #include <array>
@@ -35,11 +36,6 @@ public:
   void Felvesz(const TOszlopKep& o); // o is accepted
 
 private:
-  struct TKodTabla { // a sum of per-match values over a mask in two lookups
-    std::array<std::uint32_t, 128> lo{};
-    std::array<std::uint32_t, 64> hi{};
-    std::uint32_t Osszeg(std::uint16_t m) const { return lo[m & 127] + hi[(m >> 7) & 63]; }
-  };
   struct TKoord {             // a match of the set with more than one sign
     std::uint16_t bit = 0;    // the match in the masks
     std::uint32_t suly = 1;   // place value in the mixed-radix code
@@ -54,7 +50,7 @@ private:
 
   int max_ = 0;
   std::vector<TKoord> koord_;
-  std::array<TKodTabla, 3> kod_; // per sign slot: the sign's digit times the place value
+  std::array<TReszOsszegTabla<std::uint32_t>, 3> kod_; // per sign slot: the sign's digit times the place value
   std::vector<std::uint8_t> tav_;
   std::array<std::uint8_t, 13> jegy_{}; // digits of the code being walked
 };

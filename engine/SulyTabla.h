@@ -7,11 +7,11 @@
 
 namespace kv {
 
-struct TSulyTabla {
-  std::array<std::uint16_t, 128> lo{};
-  std::array<std::uint16_t, 64> hi{};
+template <class T> struct TReszOsszegTabla {
+  std::array<T, 128> lo{};
+  std::array<T, 64> hi{};
 
-  std::uint16_t Osszeg(std::uint16_t m) const { return static_cast<std::uint16_t>(lo[m & 127] + hi[(m >> 7) & 63]); }
+  T Osszeg(std::uint16_t m) const { return static_cast<T>(lo[m & 127] + hi[(m >> 7) & 63]); }
 
   void Set(const std::array<int, 13>& suly) {
     for (int x = 0; x < 128; ++x) lo[x] = Resz(suly, x, 0, 7);
@@ -19,12 +19,14 @@ struct TSulyTabla {
   }
 
 private:
-  static std::uint16_t Resz(const std::array<int, 13>& suly, int x, int elso, int db) {
+  static T Resz(const std::array<int, 13>& suly, int x, int elso, int db) {
     int s = 0;
     for (int k = 0; k < db; ++k)
       if ((x >> k) & 1) s += suly[elso + k];
-    return static_cast<std::uint16_t>(s);
+    return static_cast<T>(s);
   }
 };
+
+using TSulyTabla = TReszOsszegTabla<std::uint16_t>;
 
 } // namespace kv

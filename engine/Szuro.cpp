@@ -67,9 +67,14 @@ void TSzuro::TTomorites::Set(std::uint16_t halmaz) {
 void TSzuro::AddSorozatFeltetel(const TFeltetel& f, int sor) {
   int slot = SlotOf(f.tippresz.empty() ? ' ' : f.tippresz[0]);
   std::uint16_t halmaz = f.Halmaz();
-  // No sign ever matches a blank: the value is then the same for every column.
+  // No sign ever matches a blank: the value is then the same for every
+  // column, and a record that always holds needs no table at all.
   const bool allando = slot == SlotBlankJel;
-  if (allando) slot = 0;
+  if (allando) {
+    int v = SorozatErtek(f.tipus, 0, halmaz);
+    if (f.min <= v && v <= f.max) return;
+    slot = 0;
+  }
   auto& t = sorozatHibak_[static_cast<std::size_t>(slot)];
   if (t.empty()) t.assign(8192, 0);
   auto& bitek = sorozatRekordok_[static_cast<std::size_t>(slot)];
